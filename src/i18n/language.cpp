@@ -3,6 +3,8 @@
 #include "frame/programpaths.h"
 #include "frame/textfile.h"
 #include "frame/trvinifile.h"
+#include "i18n/bslanguage.h"
+#include "i18n/bslanguageen.h"
 #include "i18n/catalogueitems.h"
 #include "i18n/localenames.h"
 
@@ -62,6 +64,8 @@ void TLanguage::LoadFromStrings(const QStringList &lines)
 
 bool TLanguage::LoadLanguage(TLanguageIndex index, bool translateForms)
 {
+    // The keyed catalogue exists before any language file is read.
+    (void)BSLanguageInstance();
     if (index > LanguageAutomatic)
         return false;
     TLanguageIndex found = index;
@@ -252,6 +256,8 @@ TLanguage &Language()
     auto &instance = languageInstance();
     if (instance)
         return *instance;
+    // The program's keyed catalogue is the English one.
+    (void)BSLanguageENRegistered();
     instance = std::make_unique<TLanguage>();
     TLanguage &language = *instance;
     TTrvIniFile &settings = SettingsFile();

@@ -29,3 +29,8 @@ TEST(CatalogueFuzzRegressions, NumberedCatalogue)
 {
     runStoredInputs(QStringLiteral("numbered"), &FuzzNumberedCatalogue);
 }
+
+TEST(CatalogueFuzzRegressions, KeyedCatalogue)
+{
+    runStoredInputs(QStringLiteral("keyed"), &FuzzKeyedCatalogue);
+}
