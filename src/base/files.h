@@ -82,6 +82,11 @@ public:
     // Deletes the file (a folder with its content), to the desktop trash when asked. Answers whether the
     // path is gone afterwards; false when it did not exist.
     virtual bool Delete(bool toRecycleBin = false) = 0;
+    // Change the access list for a user ("@@EVERYONE@@": everybody else) with setfacl. Answer whether the
+    // tool succeeded. An empty user or a missing tool is an assertion error.
+    virtual bool SetAccess(const QString &user, TBSAccessRights rights, bool recursive) = 0;
+    virtual bool GrantAccess(const QString &user, TBSAccessRights rights, bool recursive) = 0;
+    virtual bool RevokeAccess(const QString &user, TBSAccessRights rights, bool recursive) = 0;
     // A file that cannot be opened for reading and writing with an exclusive lock (read-only, locked by
     // another, or missing); a folder in which no probe file can be created.
     virtual bool IsReadOnly() const = 0;
@@ -92,6 +97,13 @@ class IBSFile : public virtual IBSPath
 public:
     static constexpr const char *GUID = "{A2C64F18-7B3E-4D95-9E0C-61F8B2D4E7A3}";
 
+    // The file's lines (an empty list when the file does not exist).
+    virtual BSRef<IBSStringList> LoadLines() const = 0;
+    // Empties the file and writes the lines, each ended by CR LF.
+    virtual void SaveLines(const BSRef<IBSStringList> &lines) = 0;
+    // One pair per line that is not blank (an empty map when the file does not exist).
+    virtual BSRef<IBSStringMap> LoadStringMap() const = 0;
+    virtual void SaveStringMap(const BSRef<IBSStringMap> &map) = 0;
     // The path is empty.
     virtual bool IsEmpty() const = 0;
     // Opens the file with the desktop's program for it (an executable is started with the parameters),
@@ -99,6 +111,9 @@ public:
     virtual bool Open(const QString &parameters = {}, const BSRef<IBSDirectory> &directory = {}) = 0;
     // Starts the file as a program with the parameters without waiting; false when it does not exist.
     virtual bool Run(const QString &parameters = {}, bool visible = true) = 0;
+    // Runs the program and writes every output line to the writer; answers whether it ran and ended with
+    // exit code 0.
+    virtual bool RunAndCapture(const QString &parameters, const BSRef<IBSStreamWriter> &writer) = 0;
     // As Run, waiting for the program's end.
     virtual bool RunAndWait(const QString &parameters = {}, bool visible = true) = 0;
     // Last-write date and time; an invalid QDateTime when the file does not exist.
@@ -109,6 +124,10 @@ public:
     // Whether the file can be created (or, when it exists, opened for writing). An existing file is never
     // changed; a file made for the test is deleted again.
     virtual bool CanCreate() const = 0;
+    // A reader when the file exists, otherwise null.
+    virtual BSRef<IBSStreamReader> Reader() const = 0;
+    // NewFileWriter(path, append).
+    virtual BSRef<IBSStreamWriter> Writer(bool append = false) const = 0;
     virtual bool HasKind(int kind) const = 0;
     // Kind 0: the file itself; otherwise WithExtension of the kind's extension.
     virtual BSRef<IBSFile> WithKind(int kind) const = 0;

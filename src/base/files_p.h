@@ -16,6 +16,9 @@ public:
     int Kind() const override;
     QString Extension() const override;
     bool Delete(bool toRecycleBin = false) override;
+    bool SetAccess(const QString &user, TBSAccessRights rights, bool recursive) override;
+    bool GrantAccess(const QString &user, TBSAccessRights rights, bool recursive) override;
+    bool RevokeAccess(const QString &user, TBSAccessRights rights, bool recursive) override;
 
 protected:
     explicit TBSPath(const QString &path) : m_path(path) {}
@@ -34,14 +37,21 @@ public:
     bool Exists() const override;
     bool IsReadOnly() const override;
 
+    BSRef<IBSStringList> LoadLines() const override;
+    void SaveLines(const BSRef<IBSStringList> &lines) override;
+    BSRef<IBSStringMap> LoadStringMap() const override;
+    void SaveStringMap(const BSRef<IBSStringMap> &map) override;
     bool IsEmpty() const override { return m_path.isEmpty(); }
     bool Open(const QString &parameters = {}, const BSRef<IBSDirectory> &directory = {}) override;
     bool Run(const QString &parameters = {}, bool visible = true) override;
+    bool RunAndCapture(const QString &parameters, const BSRef<IBSStreamWriter> &writer) override;
     bool RunAndWait(const QString &parameters = {}, bool visible = true) override;
     QDateTime Date() const override;
     int64_t Size() const override;
     bool SameFile(const BSRef<IBSPath> &other) const override;
     bool CanCreate() const override;
+    BSRef<IBSStreamReader> Reader() const override;
+    BSRef<IBSStreamWriter> Writer(bool append = false) const override;
     bool HasKind(int kind) const override;
     BSRef<IBSFile> WithKind(int kind) const override;
     BSRef<IBSFile> WithExtension(const QString &extension) const override;

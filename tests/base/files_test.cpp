@@ -1,4 +1,5 @@
 #include "base/assertion.h"
+#include "base/fileaccess.h"
 #include "base/files.h"
 #include "base/filesearch.h"
 #include "base/specialfolders.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -451,6 +453,94 @@ TEST_F(FilesTest, SearchReportsNamesWithCharactersThatPathsLose)
     ASSERT_TRUE(it->First());
     EXPECT_TRUE(it->Current()->Exists());
     EXPECT_EQ(it->Current()->Name(), QStringLiteral("a:b?.txt"));
+}
+
+QString aclOf(const QString &path)
+{
+    QProcess getfacl;
+    getfacl.start(QStringLiteral("getfacl"), {QStringLiteral("--omit-header"), QStringLiteral("--absolute-names"),
+                                               QStringLiteral("--no-effective"), path});
+    getfacl.waitForFinished(-1);
+    return QString::fromLocal8Bit(getfacl.readAllStandardOutput());
+}
+
+class AccessTest : public FilesTest
+{
+protected:
+    void SetUp() override
+    {
+        FilesTest::SetUp();
+        if (BSAccessTool().isEmpty())
+            GTEST_SKIP() << "setfacl is not installed";
+        write(QStringLiteral("prog/acl/f.txt"));
+        write(QStringLiteral("prog/acl/sub/g.txt"));
+        // A file system without ACLs cannot show anything here.
+        if (QProcess::execute(BSAccessTool(), {QStringLiteral("-m"), QStringLiteral("u:nobody:r"),
+                                               path(QStringLiteral("prog/acl/f.txt"))})
+            != 0)
+            GTEST_SKIP() << "no ACL support in the temporary folder";
+        QProcess::execute(BSAccessTool(), {QStringLiteral("-b"), path(QStringLiteral("prog/acl/f.txt"))});
+    }
+    void TearDown() override
+    {
+        BSSetAccessTool(QString());
+        FilesTest::TearDown();
+    }
+};
+
+TEST_F(AccessTest, RightsTextAndMissingToolOrUser)
+{
+    EXPECT_EQ(BSAccessRightsText(arRead | arListFolder | arFull), QStringLiteral("read,list_folder,full"));
+    EXPECT_EQ(BSAccessRightsText(0), QString());
+    auto file = NewFile(QStringLiteral("acl/f.txt"));
+    try {
+        file->SetAccess(QString(), arRead, false);
+        ADD_FAILURE() << "empty user accepted";
+    } catch (const EBSAssertion &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Ungültiger User"));
+    }
+    BSSetAccessTool(path(QStringLiteral("no-such-tool")));
+    try {
+        file->GrantAccess(QStringLiteral("nobody"), arRead, false);
+        ADD_FAILURE() << "missing tool accepted";
+    } catch (const EBSAssertion &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("setfacl nicht vorhanden."));
+    }
+    BSSetAccessTool(QString());
+    EXPECT_FALSE(file->SetAccess(QStringLiteral("nobody:rwx,u:root"), arRead, false));
+    EXPECT_FALSE(NewFile(QStringLiteral("acl/none.txt"))->SetAccess(QStringLiteral("nobody"), arRead, false));
+}
+
+TEST_F(AccessTest, SetGrantAndRevokeAUsersEntry)
+{
+    auto file = NewFile(QStringLiteral("acl/f.txt"));
+    ASSERT_TRUE(file->SetAccess(QStringLiteral("nobody"), arRead, false));
+    EXPECT_TRUE(aclOf(file->FullName()).contains(QStringLiteral("user:nobody:r--"))) << aclOf(file->FullName()).toStdString();
+    ASSERT_TRUE(file->GrantAccess(QStringLiteral("nobody"), arWrite, false));
+    EXPECT_TRUE(aclOf(file->FullName()).contains(QStringLiteral("user:nobody:rw-")));
+    ASSERT_TRUE(file->SetAccess(QStringLiteral("nobody"), arWrite, false));
+    EXPECT_TRUE(aclOf(file->FullName()).contains(QStringLiteral("user:nobody:-w-")));
+    ASSERT_TRUE(file->RevokeAccess(QStringLiteral("nobody"), arWrite, false));
+    EXPECT_FALSE(aclOf(file->FullName()).contains(QStringLiteral("user:nobody")));
+
+    ASSERT_TRUE(file->SetAccess(QStringLiteral("@@EVERYONE@@"), arReadEx, false));
+    EXPECT_TRUE(aclOf(file->FullName()).contains(QStringLiteral("other::r-x")));
+    ASSERT_TRUE(file->RevokeAccess(QStringLiteral("@@EVERYONE@@"), arFull, false));
+    EXPECT_TRUE(aclOf(file->FullName()).contains(QStringLiteral("other::---")));
+}
+
+TEST_F(AccessTest, RecursiveChangesReachEveryEntryAndListFolderOpensOnlyFolders)
+{
+    auto dir = NewDirectory(QStringLiteral("acl"));
+    ASSERT_TRUE(dir->SetAccess(QStringLiteral("nobody"), arListFolder, true));
+    EXPECT_TRUE(aclOf(dir->FullName()).contains(QStringLiteral("user:nobody:r-x")));
+    EXPECT_TRUE(aclOf(path(QStringLiteral("prog/acl/sub"))).contains(QStringLiteral("user:nobody:r-x")));
+    EXPECT_TRUE(aclOf(path(QStringLiteral("prog/acl/sub/g.txt"))).contains(QStringLiteral("user:nobody:r--")));
+    ASSERT_TRUE(dir->GrantAccess(QStringLiteral("nobody"), arChange, true));
+    EXPECT_TRUE(aclOf(path(QStringLiteral("prog/acl/sub/g.txt"))).contains(QStringLiteral("user:nobody:rwx")));
+    ASSERT_TRUE(dir->SetAccess(QStringLiteral("nobody"), arRead, false));
+    EXPECT_TRUE(aclOf(dir->FullName()).contains(QStringLiteral("user:nobody:r--")));
+    EXPECT_TRUE(aclOf(path(QStringLiteral("prog/acl/sub"))).contains(QStringLiteral("user:nobody:rwx")));
 }
 
 } // namespace
