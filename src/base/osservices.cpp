@@ -82,8 +82,9 @@ bool removePath(const QString &path, bool toRecycleBin)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return true;
-    if (toRecycleBin && QFile::moveToTrash(path))
-        return true;
+    // A path that cannot go to the trash stays: the caller asked for a way back.
+    if (toRecycleBin)
+        return QFile::moveToTrash(path);
     if (info.isDir() && !info.isSymLink())
         return QDir(path).removeRecursively();
     return QFile::remove(path);
