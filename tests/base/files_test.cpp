@@ -398,7 +398,6 @@ TEST_F(FilesTest, DeletingToTheTrashKeepsTheFileThere)
     const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
     qputenv("HOME", path(QString()).toLocal8Bit());
     qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toLocal8Bit());
-    QDir().mkpath(path(QStringLiteral("data")));
     write(QStringLiteral("prog/old.txt"), "old");
     auto old = NewFile(QStringLiteral("old.txt"));
     const bool gone = old->Delete(true);
@@ -410,6 +409,7 @@ TEST_F(FilesTest, DeletingToTheTrashKeepsTheFileThere)
     EXPECT_TRUE(gone);
     EXPECT_FALSE(old->Exists());
     EXPECT_EQ(read(path(QStringLiteral("data/Trash/files/old.txt"))), QByteArray("old"));
+    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath(QStringLiteral("files/old.txt"))));
 }
 
 TEST_F(FilesTest, ForceAndDeleteAllFiles)
