@@ -203,10 +203,15 @@ void TTrvComboBox::SelectText(const QString &text)
 void TTrvComboBox::AddKeyed(const QString &text, int32_t key)
 {
     BSAssert(key >= 0, QStringLiteral("Negative Keys nicht erlaubt!"));
-    if (m_readOnly)
+    if (m_readOnly) {
         m_savedItems.push_back({text, key, QVariant(), QIcon()});
-    else
-        addItem(text, key);
+        return;
+    }
+    // A new list starts without a selection, as the box's users expect (QComboBox would select entry 0).
+    const int selected = currentIndex();
+    addItem(text, key);
+    if (selected < 0)
+        setCurrentIndex(-1);
 }
 
 void TTrvComboBox::FillKeyed(const IBSLookupItems &items)
