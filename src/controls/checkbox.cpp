@@ -1,6 +1,22 @@
 #include "controls/checkbox.h"
 
 #include "controls/captionoverlay.h"
+#include "frame/trvinifile.h"
+
+namespace {
+
+// The stored numbers of the states: 0 unchecked, 1 checked, 2 grey.
+int stateNumber(Qt::CheckState state)
+{
+    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+
+Qt::CheckState stateFromNumber(int number)
+{
+    return number == 1 ? Qt::Checked : number == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+} // namespace
 
 TTrvCheckBox::TTrvCheckBox(QWidget *parent)
     : TTrvCheckBox(QString(), parent)
@@ -66,4 +82,20 @@ void TTrvCheckBox::SetTexts(const QStringList &lines, int first, int count)
     SetCaption(TranslationLine(lines, first));
     if (count > 1)
         setToolTip(TranslationLine(lines, first + 1));
+}
+
+void TTrvCheckBox::LoadFromIni(TTrvIniFile &ini, const QString &section)
+{
+    if (isTristate())
+        setCheckState(stateFromNumber(ini.ReadInteger(section, objectName(), stateNumber(checkState()))));
+    else
+        setChecked(ini.ReadBool(section, objectName(), isChecked()));
+}
+
+void TTrvCheckBox::SaveToIni(TTrvIniFile &ini, const QString &section)
+{
+    if (isTristate())
+        ini.WriteInteger(section, objectName(), stateNumber(checkState()));
+    else
+        ini.WriteBool(section, objectName(), isChecked());
 }

@@ -1,6 +1,7 @@
 #include "controls/combobox.h"
 
 #include "base/assertion.h"
+#include "frame/trvinifile.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -230,6 +231,16 @@ bool TTrvComboBox::SelectFirstIfNone()
     if (SelectedIndex() < 0)
         SetSelectedIndex(0);
     return true;
+}
+
+void TTrvComboBox::LoadFromIni(TTrvIniFile &ini, const QString &section)
+{
+    SetSelectedIndex(ini.ReadInteger(section, objectName(), SelectedIndex()));
+}
+
+void TTrvComboBox::SaveToIni(TTrvIniFile &ini, const QString &section)
+{
+    ini.WriteInteger(section, objectName(), SelectedIndex());
 }
 
 QStringList TTrvComboBox::GetTexts() const

@@ -3,6 +3,7 @@
 #include "base/lookupitems.h"
 #include "controls/colors.h"
 #include "controls/translatable.h"
+#include "frame/inistored.h"
 
 #include <QComboBox>
 #include <QIcon>
@@ -13,9 +14,10 @@
 // The combo box of the control library: an integer key (0 or more) per entry, the edit field's colours
 // per state, a read-only state that keeps the list but offers nothing to choose, and its texts open to
 // the form translation. Every operation works in the read-only state too, on the kept list.
-class TTrvComboBox : public QComboBox, public ITrvTranslatable
+class TTrvComboBox : public QComboBox, public ITrvTranslatable, public ITrvIniStored
 {
     Q_OBJECT
+    Q_INTERFACES(ITrvTranslatable ITrvIniStored)
 
 public:
     // csDropDown: editable; csDropDownList: choice from the list only; csOwnerDrawFixed: a list drawn by
@@ -61,6 +63,10 @@ public:
     void FillKeyed(const IBSLookupItems &items);
     // Selects entry 0 when there are entries and none is selected; returns whether there are entries.
     bool SelectFirstIfNone();
+
+    // The selected index (-1 for none) under the object name.
+    void LoadFromIni(TTrvIniFile &ini, const QString &section) override;
+    void SaveToIni(TTrvIniFile &ini, const QString &section) override;
 
     QStringList GetTexts() const override;
     void SetTexts(const QStringList &lines, int first, int count) override;

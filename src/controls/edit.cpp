@@ -1,6 +1,7 @@
 #include "controls/edit.h"
 
 #include "controls/lookup.h"
+#include "frame/trvinifile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -506,6 +507,16 @@ void TTrvEdit::SetAsIniText(const QString &text)
     }
     if (!ok)
         SetText(QString());
+}
+
+void TTrvEdit::LoadFromIni(TTrvIniFile &ini, const QString &section)
+{
+    SetAsIniText(ini.ReadString(section, objectName(), AsIniText()));
+}
+
+void TTrvEdit::SaveToIni(TTrvIniFile &ini, const QString &section)
+{
+    ini.WriteString(section, objectName(), AsIniText());
 }
 
 void TTrvEdit::ShowLookup()

@@ -4,6 +4,7 @@
 #include "controls/editmask.h"
 #include "controls/editvalue.h"
 #include "domain/swimtime.h"
+#include "frame/inistored.h"
 
 #include <QLineEdit>
 
@@ -20,9 +21,11 @@ class TTrvAbstractLookup;
 //
 // Text and SetText are the field's value text (underscores read as blanks, by type); QLineEdit::text()
 // stays the shown text. setText is hidden by SetText so that form designs go through the mask as well.
-class TTrvEdit : public QLineEdit
+// The value is kept in the settings file through ITrvIniStored.
+class TTrvEdit : public QLineEdit, public ITrvIniStored
 {
     Q_OBJECT
+    Q_INTERFACES(ITrvIniStored)
     Q_PROPERTY(int EditType READ editTypeOrdinal WRITE setEditTypeOrdinal)
     Q_PROPERTY(int Options READ optionBits WRITE setOptionBits)
     Q_PROPERTY(QString EditMask READ EditMask WRITE SetEditMask)
@@ -98,6 +101,10 @@ public:
     void ApplyMask();
     // Opens the lookup list (F2 or the popup button).
     void ShowLookup();
+
+    // The value as AsIniText under the field's object name; loading keeps the value when the key is missing.
+    void LoadFromIni(TTrvIniFile &ini, const QString &section) override;
+    void SaveToIni(TTrvIniFile &ini, const QString &section) override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

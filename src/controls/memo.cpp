@@ -1,9 +1,14 @@
 #include "controls/memo.h"
 
+#include "base/assertion.h"
+#include "frame/trvinifile.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTextBlock>
+
+#include <typeinfo>
 
 QStringList MemoLines(const QString &text)
 {
@@ -92,6 +97,28 @@ void TTrvMemo::SetText(const QString &text)
         SetLines(MemoLines(text));
     else
         QPlainTextEdit::setPlainText(text);
+}
+
+namespace {
+
+void checkIniClass(const TTrvIniFile &ini)
+{
+    const std::type_info &type = typeid(ini);
+    BSAssert(type == typeid(TTrvIniFile) || type == typeid(TTrvMemIniFile), QStringLiteral("Invalid INI file class!"));
+}
+
+} // namespace
+
+void TTrvMemo::LoadFromIni(TTrvIniFile &ini, const QString &section)
+{
+    checkIniClass(ini);
+    SetText(ini.ReadMultiLine(section, objectName(), Text()));
+}
+
+void TTrvMemo::SaveToIni(TTrvIniFile &ini, const QString &section)
+{
+    checkIniClass(ini);
+    ini.WriteMultiLine(section, objectName(), Text());
 }
 
 QString TTrvMemo::CaretPosText() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/colors.h"
+#include "frame/inistored.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -9,10 +10,11 @@
 
 // The multi-line edit of the control library: the edit field's colours per state, an optional label that
 // shows the caret position as "line/column - count", removal of trailing blank lines (NoBlankLines) and
-// Escape passed on to the dialog. Text and Lines honour NoBlankLines; setPlainText is hidden by SetText.
-class TTrvMemo : public QPlainTextEdit
+// Escape passed on to the dialog. The text is kept in the settings file through ITrvIniStored. Text and Lines honour NoBlankLines; setPlainText is hidden by SetText.
+class TTrvMemo : public QPlainTextEdit, public ITrvIniStored
 {
     Q_OBJECT
+    Q_INTERFACES(ITrvIniStored)
     Q_PROPERTY(bool NoBlankLines READ NoBlankLines WRITE SetNoBlankLines)
 
 public:
@@ -37,6 +39,11 @@ public:
     QString Text() const;
     void SetText(const QString &text);
     void setPlainText(const QString &text) { SetText(text); }
+
+    // The text as a multi-line value under the memo's object name. Only the program's settings file
+    // classes (TTrvIniFile, TTrvMemIniFile) are accepted; others stop with "Invalid INI file class!".
+    void LoadFromIni(TTrvIniFile &ini, const QString &section) override;
+    void SaveToIni(TTrvIniFile &ini, const QString &section) override;
 
     // The caret label's text for the current caret: "12/3 - 44".
     QString CaretPosText() const;

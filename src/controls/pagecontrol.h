@@ -9,6 +9,7 @@
 class TTrvPageControl : public QTabWidget, public ITrvTranslatable
 {
     Q_OBJECT
+    Q_INTERFACES(ITrvTranslatable)
     Q_PROPERTY(bool HasBorder READ HasBorder WRITE SetHasBorder)
 
 public:

@@ -1,6 +1,7 @@
 #include "controls/radiobutton.h"
 
 #include "controls/captionoverlay.h"
+#include "frame/trvinifile.h"
 
 TTrvRadioButton::TTrvRadioButton(QWidget *parent)
     : TTrvRadioButton(QString(), parent)
@@ -64,4 +65,14 @@ void TTrvRadioButton::SetTexts(const QStringList &lines, int first, int count)
     SetCaption(TranslationLine(lines, first));
     if (count > 1)
         setToolTip(TranslationLine(lines, first + 1));
+}
+
+void TTrvRadioButton::LoadFromIni(TTrvIniFile &ini, const QString &section)
+{
+    setChecked(ini.ReadBool(section, objectName(), isChecked()));
+}
+
+void TTrvRadioButton::SaveToIni(TTrvIniFile &ini, const QString &section)
+{
+    ini.WriteBool(section, objectName(), isChecked());
 }

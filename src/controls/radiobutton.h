@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/translatable.h"
+#include "frame/inistored.h"
 
 #include <QRadioButton>
 
@@ -9,9 +10,10 @@ class TTrvReadOnlyCaption;
 
 // The radio button of the control library, with the read-only state, own Enabled and translatable texts
 // of the check box.
-class TTrvRadioButton : public QRadioButton, public ITrvTranslatable
+class TTrvRadioButton : public QRadioButton, public ITrvTranslatable, public ITrvIniStored
 {
     Q_OBJECT
+    Q_INTERFACES(ITrvTranslatable ITrvIniStored)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
 
 public:
@@ -27,6 +29,10 @@ public:
     QString Caption() const;
     void SetCaption(const QString &caption);
     QLabel *Overlay() const;
+
+    // Checked as a Boolean under the object name.
+    void LoadFromIni(TTrvIniFile &ini, const QString &section) override;
+    void SaveToIni(TTrvIniFile &ini, const QString &section) override;
 
     QStringList GetTexts() const override;
     void SetTexts(const QStringList &lines, int first, int count) override;

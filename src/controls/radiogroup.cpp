@@ -1,6 +1,7 @@
 #include "controls/radiogroup.h"
 
 #include "controls/captionoverlay.h"
+#include "frame/trvinifile.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -215,4 +216,14 @@ void TTrvRadioGroup::SetTexts(const QStringList &lines, int first, int count)
     const int selected = m_itemIndex;
     SetItems(items);
     SetItemIndex(selected);
+}
+
+void TTrvRadioGroup::LoadFromIni(TTrvIniFile &ini, const QString &section)
+{
+    SetItemIndex(ini.ReadInteger(section, objectName(), m_itemIndex));
+}
+
+void TTrvRadioGroup::SaveToIni(TTrvIniFile &ini, const QString &section)
+{
+    ini.WriteInteger(section, objectName(), m_itemIndex);
 }

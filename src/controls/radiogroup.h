@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/translatable.h"
+#include "frame/inistored.h"
 
 #include <QGroupBox>
 #include <QList>
@@ -14,9 +15,10 @@ class QRadioButton;
 // A group box of radio buttons made from a list of item texts, arranged in columns (filled column by
 // column). Read-only shows the selection greyed while the item captions stay readable (one label over
 // each caption) and refuses every change of the selection by the user.
-class TTrvRadioGroup : public QGroupBox, public ITrvTranslatable
+class TTrvRadioGroup : public QGroupBox, public ITrvTranslatable, public ITrvIniStored
 {
     Q_OBJECT
+    Q_INTERFACES(ITrvTranslatable ITrvIniStored)
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
     Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
@@ -48,6 +50,10 @@ public:
     QRadioButton *Button(int index) const;
     // The labels over the item captions while read-only (empty otherwise).
     QList<QLabel *> Overlays() const;
+
+    // ItemIndex under the object name.
+    void LoadFromIni(TTrvIniFile &ini, const QString &section) override;
+    void SaveToIni(TTrvIniFile &ini, const QString &section) override;
 
     QStringList GetTexts() const override;
     void SetTexts(const QStringList &lines, int first, int count) override;

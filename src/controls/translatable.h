@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QStringList>
 
 // A control that takes its translated texts itself. The form translation hands it the catalogue's lines,
@@ -20,6 +21,9 @@ protected:
     ITrvTranslatable(const ITrvTranslatable &) = default;
     ITrvTranslatable &operator=(const ITrvTranslatable &) = default;
 };
+
+#define ITrvTranslatable_iid "Mirevo.ITrvTranslatable"
+Q_DECLARE_INTERFACE(ITrvTranslatable, ITrvTranslatable_iid)
 
 // Line i of the list, empty when it does not exist.
 inline QString TranslationLine(const QStringList &lines, int i)

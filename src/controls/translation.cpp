@@ -1,10 +1,13 @@
 #include "controls/translation.h"
 
+#include "controls/accelerator.h"
 #include "controls/formsection.h"
 #include "controls/memo.h"
 #include "controls/translatable.h"
+#include "i18n/language.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QMenu>
 #include <QMetaObject>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -186,4 +190,49 @@ void TranslateFormFrom(QWidget *form, const QStringList &lines, const TFormSecti
                 ApplyTexts(component, lines, entry.first, entry.count);
         }
     }
+}
+
+void TranslateForm(QWidget *form)
+{
+    const TLanguage &language = Language();
+    TranslateFormFrom(form, language.Lines(), [&language](const QString &section, int &start, int &count) {
+        return language.FindSection(section, &start, &count);
+    });
+}
+
+namespace {
+
+bool isProgramForm(const QWidget *widget)
+{
+    for (const QMetaObject *meta = widget->metaObject(); meta; meta = meta->superClass()) {
+        if (qstrcmp(meta->className(), "TTrvForm") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void TranslateAllForms()
+{
+    // The forms are gathered first: translating may replace controls (radio group items), which must not
+    // be visited afterwards.
+    QList<QPointer<QWidget>> forms;
+    const QList<QWidget *> widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (isProgramForm(widget))
+            forms << widget;
+    }
+    for (const QPointer<QWidget> &form : std::as_const(forms)) {
+        if (!form)
+            continue;
+        TranslateForm(form);
+        if (form->property("AutoAccelerators").toBool())
+            AssignAccelerators(form);
+    }
+}
+
+void InstallFormTranslator()
+{
+    TLanguage::SetFormTranslator([](TLanguage &) { TranslateAllForms(); });
 }

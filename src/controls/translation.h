@@ -25,5 +25,16 @@ void TranslateFormFrom(QWidget *form, const QStringList &lines, const TFormSecti
 // Components of other classes are left alone.
 void ApplyTexts(QObject *component, const QStringList &lines, int first, int count);
 
+// Translates the form from the process-wide catalogue (Language()).
+void TranslateForm(QWidget *form);
+
+// Translates every open form of the program (a widget whose class chain contains TTrvForm, top-level or
+// embedded) and, where its property "AutoAccelerators" is true, assigns its accelerators again.
+void TranslateAllForms();
+
+// Makes the catalogue call TranslateAllForms after every text change that asks for it (loading the
+// built-in catalogue, a language file with form translation). The program calls it once at start.
+void InstallFormTranslator();
+
 // The class names whose sections apply to the form, the most general first.
 QStringList FormSectionNames(const QWidget *form);

@@ -1,7 +1,11 @@
+#include "controls/checkbox.h"
 #include "controls/memo.h"
 #include "controls/pagecontrol.h"
 #include "controls/radiogroup.h"
 #include "controls/translation.h"
+#include "frame/programpaths.h"
+#include "frame/trvinifile.h"
+#include "i18n/language.h"
 #include "qstringprint.h"
 
 #include <QAction>
@@ -10,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -87,6 +92,33 @@ public:
 class TUntranslatedForm : public TTestBaseForm
 {
     Q_OBJECT
+};
+
+// Stands for the program's form base here: open forms are recognised by this class in their chain.
+class TTrvForm : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool AutoAccelerators MEMBER autoAccelerators)
+
+public:
+    bool autoAccelerators = true;
+};
+
+class TTrvFCatalogueTest : public TTrvForm
+{
+    Q_OBJECT
+
+public:
+    TTrvFCatalogueTest()
+    {
+        setWindowTitle(QStringLiteral("Rechner"));
+        portrait = new TTrvCheckBox(QStringLiteral("Hochformat"), this);
+        portrait->setObjectName(QStringLiteral("chkPortrait"));
+        print = new QPushButton(QStringLiteral("Drucken"), this);
+        print->setObjectName(QStringLiteral("btnPrint"));
+    }
+    TTrvCheckBox *portrait;
+    QPushButton *print;
 };
 
 namespace {
@@ -244,6 +276,54 @@ TEST(Translation, ApplyTextsToSingleComponents)
 
     QObject plainObject;
     ApplyTexts(&plainObject, lines, 0, 1); // no class of the table: left alone
+}
+
+// The catalogue translates every open form when its text is loaded, then the form's accelerators follow.
+class CatalogueTranslation : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ProgramPaths().setProgramFile(dir.path() + QStringLiteral("/mirevo"));
+        ProgramPaths().setConfigFolder(dir.path() + QStringLiteral("/config"));
+        CloseSettingsFile();
+        FreeLanguage();
+        InstallFormTranslator();
+    }
+    void TearDown() override
+    {
+        TLanguage::SetFormTranslator({});
+        FreeLanguage();
+        CloseSettingsFile();
+        ProgramPaths().reset();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(CatalogueTranslation, LoadingTheCatalogueTranslatesOpenForms)
+{
+    TTrvFCatalogueTest form;
+    TTrvFCatalogueTest manual;
+    manual.autoAccelerators = false;
+    const QStringList lines = {
+        QStringLiteral("; ENGLISH"), QStringLiteral("[G]"), QStringLiteral("1=x"),
+        QStringLiteral("[TTrvForm]"), QStringLiteral("."), QStringLiteral(".@btnPrint"), QStringLiteral("Print"),
+        QStringLiteral("[TTrvFCatalogueTest]"), QStringLiteral("Calculate points"), QStringLiteral(".@chkPortrait"),
+        QStringLiteral("Portrait"),
+    };
+    Language().LoadFromStrings(lines);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Calculate points"));
+    EXPECT_EQ(form.print->text(), QStringLiteral("&Print"));
+    EXPECT_EQ(form.portrait->Caption(), QStringLiteral("P&ortrait"));
+    EXPECT_EQ(manual.print->text(), QStringLiteral("Print"));
+    EXPECT_EQ(manual.portrait->Caption(), QStringLiteral("Portrait"));
+
+    // TranslateForm on its own reads the same catalogue.
+    TTrvFCatalogueTest later;
+    TranslateForm(&later);
+    EXPECT_EQ(later.windowTitle(), QStringLiteral("Calculate points"));
+    EXPECT_EQ(later.print->text(), QStringLiteral("Print"));
 }
 
 } // namespace
