@@ -690,6 +690,19 @@ void TTrvEdit::focusOutEvent(QFocusEvent *event)
         setFocus(Qt::OtherFocusReason);
 }
 
+bool TTrvEdit::event(QEvent *event)
+{
+    // The lookup's button and label live on the field's parent and move with it.
+    if (event->type() == QEvent::ParentAboutToChange && m_lookup)
+        m_lookup->ReleaseControls();
+    const bool result = QLineEdit::event(event);
+    if (event->type() == QEvent::ParentChange && m_lookup) {
+        m_lookup->Refresh();
+        m_lookup->CheckKey();
+    }
+    return result;
+}
+
 void TTrvEdit::changeEvent(QEvent *event)
 {
     QLineEdit::changeEvent(event);

@@ -190,6 +190,7 @@ TEST(Accelerators, DefaultAndCancelButtonsAreLeftAlone)
     close->setProperty("Cancel", true);
     auto *portrait = new TTrvCheckBox(QStringLiteral("Portrait"), &form);
     auto *print = new QPushButton(QStringLiteral("Print"), &form);
+    portrait->SetReadOnly(true); // its caption label is not a control of its own
     for (QWidget *w : {static_cast<QWidget *>(calculate), static_cast<QWidget *>(close),
                        static_cast<QWidget *>(portrait), static_cast<QWidget *>(print)})
         layout->addWidget(w);
@@ -199,6 +200,8 @@ TEST(Accelerators, DefaultAndCancelButtonsAreLeftAlone)
     EXPECT_EQ(close->text(), QStringLiteral("Close"));
     EXPECT_EQ(print->text(), QStringLiteral("&Print"));
     EXPECT_EQ(portrait->Caption(), QStringLiteral("P&ortrait"));
+    ASSERT_NE(portrait->Overlay(), nullptr);
+    EXPECT_EQ(portrait->Overlay()->text(), QStringLiteral("P&ortrait"));
 }
 
 TEST(Accelerators, ExistingLettersLabelsAndButtonBoxes)
