@@ -134,6 +134,9 @@ void TTrvEdit::SetMaxValue(int32_t value)
 void TTrvEdit::SetPrecision(int32_t precision)
 {
     m_precision = precision;
+    // The mask comes from the type again; a string field thereby drops a mask set through EditMask.
+    if (m_editType == etString)
+        m_editMask.clear();
     rebuildMask();
 }
 
