@@ -611,6 +611,11 @@ void TTrvEdit::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const int key = event->key();
 
+    if (isReadOnly()) {
+        // Nothing of the value changes: no typing, cutting, pasting or lookup; moving and copying work.
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     if (key == Qt::Key_F2 && mods == Qt::NoModifier) {
         ShowLookup();
         event->accept();
@@ -652,7 +657,7 @@ void TTrvEdit::keyPressEvent(QKeyEvent *event)
 
 void TTrvEdit::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (m_mask.isEmpty() || event->commitString().isEmpty()) {
+    if (m_mask.isEmpty() || event->commitString().isEmpty() || isReadOnly()) {
         QLineEdit::inputMethodEvent(event);
         return;
     }

@@ -382,6 +382,21 @@ TEST_F(EditForm, ReadOnlyKeepsTheTabStop)
     EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
 }
 
+TEST_F(EditForm, ReadOnlyMaskedFieldTakesNoKeys)
+{
+    makeChron();
+    edit->SetAsChron(12 * 600000 + 34 * 10000 + 5 * 1000 + 6 * 10);
+    edit->SetReadOnly(true);
+    edit->setCursorPosition(0);
+    QApplication::clipboard()->setText(QStringLiteral("99:99.99"));
+    type(QStringLiteral("7n"));
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Delete);
+    key(Qt::Key_Insert, Qt::ShiftModifier);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("12:34.56"));
+}
+
 TEST_F(EditForm, ClipboardKeysInAMaskedField)
 {
     makeChron();
