@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -34,16 +35,32 @@ std::optional<int> rowNumber(const QString &text, int count)
     return int(*value);
 }
 
-// Folded event name -> row, built from the vocabulary on first use.
-const QHash<QString, int> &eventRows()
+// The vocabulary's names as the command line reads and writes them, taken once.
+struct Vocabulary {
+    QString eventNames[CalcEventCount];
+    QHash<QString, int> eventRows; // folded name -> row
+    QString poolNames[CalcPoolCount]; // folded
+    QString genderNames[3];           // men, women, mixed
+    QString genderKeys[3];            // folded
+};
+
+Vocabulary &vocabulary()
 {
-    static const QHash<QString, int> rows = [] {
-        QHash<QString, int> map;
-        for (int row = 0; row < CalcEventCount; ++row)
-            map.insert(folded(EventName(row)), row);
-        return map;
-    }();
-    return rows;
+    static Vocabulary words;
+    return words;
+}
+
+bool &vocabularyLoaded()
+{
+    static bool loaded = false;
+    return loaded;
+}
+
+const Vocabulary &loadedVocabulary()
+{
+    if (!vocabularyLoaded())
+        LoadCliVocabulary();
+    return vocabulary();
 }
 
 } // namespace
@@ -60,8 +77,9 @@ std::optional<int> ReadEventArg(const QString &text)
 {
     if (const auto row = rowNumber(text, CalcEventCount))
         return row;
-    const auto found = eventRows().constFind(folded(text));
-    if (found == eventRows().constEnd())
+    const auto &rows = loadedVocabulary().eventRows;
+    const auto found = rows.constFind(folded(text));
+    if (found == rows.constEnd())
         return std::nullopt;
     return *found;
 }
@@ -71,7 +89,7 @@ std::optional<int> ReadPoolArg(const QString &text)
     static const char *const shortNames[CalcPoolCount] = {"25m", "50m", "25y", "33m", "16m"};
     const QString key = folded(text);
     for (int row = 0; row < CalcPoolCount; ++row)
-        if (key == QLatin1String(shortNames[row]) || key == folded(PoolName(row)))
+        if (key == QLatin1String(shortNames[row]) || key == loadedVocabulary().poolNames[row])
             return row;
     return rowNumber(text, CalcPoolCount);
 }
@@ -85,9 +103,9 @@ std::optional<TBSSwGender> ReadGenderArg(const QString &text)
         return bssgWomen;
     if (key == QLatin1String("mixed") || key == QLatin1String("x"))
         return bssgMixed;
-    for (TBSSwGender gender = bssgMen; gender <= bssgMixed; ++gender)
-        if (!key.isEmpty() && key == folded(GenderDisplayName(gender)))
-            return gender;
+    for (int i = 0; i < 3; ++i)
+        if (!key.isEmpty() && key == loadedVocabulary().genderKeys[i])
+            return TBSSwGender(bssgMen + i);
     return std::nullopt;
 }
 
@@ -107,12 +125,32 @@ std::optional<int32_t> ReadPointsArg(const QString &text)
     return int32_t(std::min<qlonglong>(*value, std::numeric_limits<int32_t>::max()));
 }
 
+void LoadCliVocabulary()
+{
+    LoadSwimTexts();
+    Vocabulary &words = vocabulary();
+    words.eventRows.clear();
+    for (int row = 0; row < CalcEventCount; ++row) {
+        words.eventNames[row] = EventName(row);
+        words.eventRows.insert(folded(words.eventNames[row]), row);
+    }
+    for (int row = 0; row < CalcPoolCount; ++row)
+        words.poolNames[row] = folded(PoolName(row));
+    for (int i = 0; i < 3; ++i) {
+        words.genderNames[i] = GenderName(i);
+        words.genderKeys[i] = folded(words.genderNames[i]);
+    }
+    vocabularyLoaded() = true;
+}
+
 QString EventDisplayName(int row)
 {
-    return EventName(row);
+    return row >= 0 && row < CalcEventCount ? loadedVocabulary().eventNames[row] : QString();
 }
 
 QString GenderDisplayName(TBSSwGender gender)
 {
-    return GenderName(int(gender) - 1);
+    // Gender codes 1..3; the vocabulary clamps anything else the same way.
+    const int i = std::clamp(int(gender) - 1, 0, 2);
+    return loadedVocabulary().genderNames[i];
 }
