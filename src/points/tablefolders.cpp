@@ -84,8 +84,15 @@ TBSSwPointTableClassRef LoadTableFile(const QString &path, QString *error)
 }
 
 int RegisterTableFolders(TBSSwPointTableController &controller, const QStringList &folders,
-                         const std::function<void(const QString &)> &warn)
+                         const std::function<void(const QString &)> &report)
 {
+    // One line per warning, whatever characters a file name holds.
+    const auto warn = [&report](QString line) {
+        for (QChar &c : line)
+            if (c.category() == QChar::Other_Control)
+                c = QLatin1Char('?');
+        report(line);
+    };
     int registered = 0;
     for (const QString &folder : folders) {
         const QDir dir(folder);

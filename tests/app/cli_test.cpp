@@ -12,13 +12,13 @@
 
 namespace {
 
-struct Run {
+struct CliRun {
     int status = -1;
     QString out;
     QString err;
 };
 
-Run run(const QStringList &args, const QByteArray &input = {})
+CliRun run(const QStringList &args, const QByteArray &input = {})
 {
     QByteArray inBytes = input;
     QByteArray outBytes;
@@ -29,7 +29,7 @@ Run run(const QStringList &args, const QByteArray &input = {})
     in.open(QIODevice::ReadOnly);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    Run result;
+    CliRun result;
     result.status = RunCli(args, in, out, err);
     result.out = QString::fromUtf8(outBytes);
     result.err = QString::fromUtf8(errBytes);
@@ -105,7 +105,7 @@ TEST_F(Cli, CalculatorLines)
         {calc("time", "1001", "50m Freestyle", "16m", "women", "points", "500"), "DSV 2001;50m Freestyle;Women;99;;500 Pt."},
     };
     for (const LineCase &c : cases) {
-        const Run r = run(c.args);
+        const CliRun r = run(c.args);
         EXPECT_EQ(r.status, CliOk) << c.args.join(' ').toStdString() << "\n" << r.err.toStdString();
         EXPECT_EQ(r.out, QString::fromUtf8(c.line) + QLatin1Char('\n')) << c.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -116,7 +116,7 @@ TEST_F(Cli, AgeAndRudolph)
 {
     QStringList args = calc("points", "1105", "50m Freestyle", "25m", "women", "time", "30.00");
     args << QStringLiteral("--age") << QStringLiteral("12");
-    const Run r = run(args);
+    const CliRun r = run(args);
     EXPECT_EQ(r.out, QStringLiteral("Rudolph Table 2005;50m Freestyle;Women;12;30.00;146 Pt.\n"));
     args.last() = QStringLiteral("13");
     EXPECT_EQ(run(args).out, QStringLiteral("Rudolph Table 2005;50m Freestyle;Women;13;30.00;0 Pt.\n"));
@@ -133,7 +133,7 @@ TEST_F(Cli, TableFileWithAnyFormula)
     const QStringList args = {QStringLiteral("points"), QStringLiteral("--table-file"), path,
                               QStringLiteral("--event=100m Freestyle"), QStringLiteral("--pool=25y"),
                               QStringLiteral("--gender=women"), QStringLiteral("--time=50.00")};
-    const Run r = run(args);
+    const CliRun r = run(args);
     EXPECT_EQ(r.status, CliOk) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Brit SCY;100m Freestyle;Women;99;50.00;922 Pt.\n"));
 }
@@ -180,7 +180,7 @@ TEST_F(Cli, BadCommandLines)
         {{QStringLiteral("tables"), QStringLiteral("now")}, "now"},
     };
     for (const ErrorCase &c : cases) {
-        const Run r = run(c.args);
+        const CliRun r = run(c.args);
         const std::string what = c.args.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(r.status, CliUsageError) << what;
         EXPECT_TRUE(r.out.isEmpty()) << what << ": " << r.out.toStdString();
@@ -192,7 +192,7 @@ TEST_F(Cli, BadCommandLines)
 
 TEST_F(Cli, TablesListsIdTabName)
 {
-    const Run r = run({QStringLiteral("tables")});
+    const CliRun r = run({QStringLiteral("tables")});
     EXPECT_EQ(r.status, CliOk);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), int(Controller().Classes().size()));
@@ -208,7 +208,7 @@ TEST_F(Cli, HelpForEveryCommand)
                                     QStringList{QStringLiteral("points"), QStringLiteral("--help")},
                                     QStringList{QStringLiteral("time"), QStringLiteral("-h")},
                                     QStringList{QStringLiteral("batch"), QStringLiteral("--help")}}) {
-        const Run r = run(args);
+        const CliRun r = run(args);
         EXPECT_EQ(r.status, CliOk);
         EXPECT_TRUE(r.out.startsWith(QLatin1String("Usage: mirevo"))) << r.out.toStdString();
         EXPECT_TRUE(r.err.isEmpty());
@@ -230,7 +230,7 @@ TEST_F(Cli, BatchPoints)
                              "3000,100m Freestyle,50m,men,99\r\n"
                              "3000,100m Freestyle,50m,men,99,fast\r\n"
                              "1004,50m Freestyle,25m,women,30,30.00";
-    const Run r = run({QStringLiteral("batch")}, input);
+    const CliRun r = run({QStringLiteral("batch")}, input);
     EXPECT_EQ(r.status, CliRowsFailed);
     EXPECT_EQ(r.out, QStringLiteral("table,event,pool,gender,age,time,points\n"
                                     "3000,100m Freestyle,50m,men,99,50.00,901\n"
@@ -263,7 +263,7 @@ TEST_F(Cli, BatchTimesFromAFile)
                "3000,1500m Freestyle,50m,men,99,1\n"
                "3000,100m Freestyle,50m,men,99,5000\n");
     file.close();
-    const Run r = run({QStringLiteral("batch"), path});
+    const CliRun r = run({QStringLiteral("batch"), path});
     EXPECT_EQ(r.status, CliOk) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Table,Event,Pool,Gender,Age,Points,time\n"
                                     "3000,100m Freestyle,50m,men,99,1000,48.30\n"
@@ -277,7 +277,7 @@ TEST_F(Cli, BatchWithoutHeaderStops)
 {
     for (const QByteArray &input : {QByteArray(), QByteArray("3000,100m Freestyle,50m,men,99,50.00\n"),
                                     QByteArray("table,event,pool,gender,age\n")}) {
-        const Run r = run({QStringLiteral("batch"), QStringLiteral("-")}, input);
+        const CliRun r = run({QStringLiteral("batch"), QStringLiteral("-")}, input);
         EXPECT_EQ(r.status, CliUsageError);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
