@@ -1,6 +1,8 @@
 #include "app/clivalues.h"
 
 #include "domain/calculatorevents.h"
+#include "i18n/builtincatalogue.h"
+#include "i18n/language.h"
 #include "i18n/swimtexts.h"
 
 #include <QHash>
@@ -127,7 +129,11 @@ std::optional<int32_t> ReadPointsArg(const QString &text)
 
 void LoadCliVocabulary()
 {
-    LoadSwimTexts();
+    // The built-in English catalogue, held only while the swim lists are filled from it: the command
+    // line neither reads language files nor touches the settings.
+    TLanguage catalogue;
+    catalogue.LoadFromStrings(BuiltInCatalogueLines());
+    LoadSwimTexts(catalogue);
     Vocabulary &words = vocabulary();
     words.eventRows.clear();
     for (int row = 0; row < CalcEventCount; ++row) {
