@@ -3,6 +3,7 @@
 #include "app/calculation.h"
 #include "app/clibatch.h"
 #include "app/clivalues.h"
+#include "frame/programpaths.h"
 #include "points/controller.h"
 #include "points/tablefolders.h"
 
@@ -262,7 +263,7 @@ int runBatch(const QStringList &args, QIODevice &in, QIODevice &out, QIODevice &
 void PrepareCli(QIODevice &err)
 {
     LoadCliVocabulary();
-    RegisterTableFolders(Controller(), DefaultTableFolders(), [&err](const QString &warning) {
+    RegisterTableFolders(Controller(), DefaultTableFolders(ProgramPaths().programFolder()), [&err](const QString &warning) {
         writeText(err, QStringLiteral("mirevo: warning: ") + warning + QLatin1Char('\n'));
     });
 }

@@ -4,7 +4,6 @@
 #include "points/controller.h"
 #include "points/tabletext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -55,11 +54,11 @@ QString readTableFile(const QString &path, QString *error)
 
 } // namespace
 
-QStringList DefaultTableFolders()
+QStringList DefaultTableFolders(const QString &programFolder)
 {
     QStringList folders;
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath() + QStringLiteral("/tables");
+    if (!programFolder.isEmpty())
+        folders << programFolder + QStringLiteral("/tables");
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!dataHome.isEmpty())
         folders << dataHome + QStringLiteral("/Mirevo/tables");

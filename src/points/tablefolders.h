@@ -16,9 +16,9 @@ class TBSSwPointTableController;
 // Files larger than this are not read as tables.
 inline constexpr qint64 MaxTableFileSize = 16 * 1024 * 1024;
 
-// The folders searched, in order: "tables" next to the program, then "Mirevo/tables" in the user's data
-// folder ($XDG_DATA_HOME, by default ~/.local/share).
-QStringList DefaultTableFolders();
+// The folders searched, in order: "tables" in the program's folder, then "Mirevo/tables" in the user's
+// data folder ($XDG_DATA_HOME, by default ~/.local/share).
+QStringList DefaultTableFolders(const QString &programFolder);
 
 // The header's ID when it is a whole number from 1 to 2147483647, else 0.
 int32_t ReadTableID(const QString &text);

@@ -1,9 +1,9 @@
 #include "points/tabletext.h"
 
 #include "base/initext.h"
+#include "base/textcodec.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -108,15 +108,7 @@ QString LoadTableResource(const QString &resourceName)
 
 QString DecodeTableText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
-    }
-    QStringDecoder windows("windows-1252");
-    if (windows.isValid())
-        return windows.decode(bytes);
-    return QString::fromLatin1(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return BSDecodeText(bytes.mid(3));
+    return BSDecodeText(bytes);
 }

@@ -150,8 +150,9 @@ TEST(TableFile, LoadTableFileReadsAnyFormula)
 
 TEST(TableFile, DefaultFoldersAreNextToTheProgramThenTheDataFolder)
 {
-    const QStringList folders = DefaultTableFolders();
-    ASSERT_FALSE(folders.isEmpty());
+    const QStringList folders = DefaultTableFolders(QStringLiteral("/opt/mirevo"));
+    ASSERT_EQ(folders.size(), 2);
+    EXPECT_EQ(folders.first(), QStringLiteral("/opt/mirevo/tables"));
     EXPECT_TRUE(folders.last().endsWith(QLatin1String("/Mirevo/tables")));
 }
 
