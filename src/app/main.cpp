@@ -1,13 +1,21 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "app/cli.h"
 
-// Entry point. Until the calculator window and the command-line calculator exist, the program says what
-// it is and how to reach its functions.
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+// Entry point. With a command the program answers on the command line; without one it will open the
+// calculator window, and until that exists it prints the help.
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    out << "Mirevo: swim times to performance points and back.\n"
-           "The command-line calculator and the calculator window are not built yet.\n";
-    return 0;
+    QFile in;
+    QFile out;
+    QFile err;
+    in.open(stdin, QIODevice::ReadOnly);
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    PrepareCli(err);
+    return RunCli(app.arguments().mid(1), in, out, err);
 }
