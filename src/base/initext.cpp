@@ -1,5 +1,7 @@
 #include "base/initext.h"
 
+#include <QHash>
+
 namespace {
 
 bool sameName(const QString &a, const QString &b)
@@ -9,10 +11,14 @@ bool sameName(const QString &a, const QString &b)
 
 } // namespace
 
+TBSIniText::TBSIniText()
+{
+    m_sections.emplace_back(); // the lines before the first section
+}
+
 TBSIniText TBSIniText::parse(const QString &text)
 {
     TBSIniText ini;
-    ini.m_sections.emplace_back();
 
     qsizetype start = 0;
     const qsizetype size = text.size();
@@ -109,18 +115,19 @@ QList<TBSIniText::Entry> TBSIniText::entries(const QString &sectionName) const
     const Section *section = findSection(sectionName);
     if (!section)
         return result;
+    // Position of each key in the result, by its case-folded spelling.
+    QHash<QString, qsizetype> positions;
     for (const Line &line : section->lines) {
         if (line.key.isEmpty())
             continue;
-        bool replaced = false;
-        for (Entry &entry : result)
-            if (sameName(entry.first, line.key)) {
-                entry.second = line.value;
-                replaced = true;
-                break;
-            }
-        if (!replaced)
+        const QString folded = line.key.toCaseFolded();
+        const auto found = positions.constFind(folded);
+        if (found != positions.constEnd()) {
+            result[*found].second = line.value;
+        } else {
+            positions.insert(folded, result.size());
             result << Entry{line.key, line.value};
+        }
     }
     return result;
 }

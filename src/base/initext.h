@@ -24,7 +24,7 @@ class TBSIniText
 public:
     using Entry = QPair<QString, QString>;
 
-    TBSIniText() = default;
+    TBSIniText();
     static TBSIniText parse(const QString &text);
 
     // The whole text with the given line end after every line.

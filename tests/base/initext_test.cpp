@@ -75,3 +75,13 @@ TEST(IniText, SurvivesOddInput)
 }
 
 } // namespace
+
+TEST(IniText, AnEmptyDocumentGrowsSectionBySection)
+{
+    TBSIniText ini;
+    ini.setValue("A", "k", "1");
+    ini.setValue("a", "j", "2");
+    ini.setValue("B", "k", "3");
+    EXPECT_EQ(ini.sectionNamesInFileOrder(), (QStringList{"A", "B"}));
+    EXPECT_EQ(ini.toText(QStringLiteral("\n")), QStringLiteral("[A]\nk=1\nj=2\n[B]\nk=3\n"));
+}

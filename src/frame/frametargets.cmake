@@ -1,0 +1,16 @@
+# Version values of the program from the project (company, product, four-part file version).
+configure_file(buildversion.h.in ${CMAKE_CURRENT_BINARY_DIR}/include/frame/buildversion.h @ONLY)
+
+# GUI-free part of the frame: version values, crash reports, the UI service interface, configuration,
+# operating-system services, placement and start-screen rules.
+mirevo_add_layer(config
+  SOURCES versioninfo.cpp crashhook.cpp crashreporter.cpp bsui.cpp bssystem.cpp placement.cpp
+    startscreentiming.cpp
+  DEPS Mirevo::base Qt6::Core)
+target_include_directories(mirevo_config PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/include)
+target_compile_definitions(mirevo_config PRIVATE MIREVO_DEBUG_BUILD=$<IF:$<CONFIG:Debug>,1,0>)
+
+# The windows of the frame: application object, UI service, form base, start screen and about box.
+mirevo_add_layer(frame
+  SOURCES trvapplication.cpp bsuivisual.cpp configselect.cpp configselect.ui
+  DEPS Mirevo::config Qt6::Widgets Qt6::Svg)

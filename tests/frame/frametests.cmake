@@ -1,0 +1,15 @@
+mirevo_add_test(frame_config_tests
+  SOURCES crashhook_test.cpp placement_test.cpp startscreentiming_test.cpp versioninfo_test.cpp bsui_test.cpp
+    bssystem_test.cpp
+  DEPS Mirevo::config)
+set_target_properties(frame_config_tests PROPERTIES ENABLE_EXPORTS ON)
+
+# A small program that really crashes (or throws in an event handler) in the way its first argument names;
+# the crash tests run it as a child process.
+add_executable(frame_crash_helper crashhelper.cpp)
+target_link_libraries(frame_crash_helper PRIVATE mirevo_options Mirevo::frame)
+set_target_properties(frame_crash_helper PROPERTIES ENABLE_EXPORTS ON)
+
+mirevo_add_test(frame_crash_tests SOURCES crash_test.cpp DEPS Mirevo::config Qt6::Core)
+target_compile_definitions(frame_crash_tests PRIVATE CRASH_HELPER="$<TARGET_FILE:frame_crash_helper>")
+add_dependencies(frame_crash_tests frame_crash_helper)
