@@ -2,10 +2,11 @@
 
 #include "base/assertion.h"
 #include "frame/crashhook.h"
+#include "frame/programpaths.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QDir>
 
 #include <cstdlib>
 #include <cstring>
@@ -252,11 +253,6 @@ QString demangleType(const char *name)
     return result;
 }
 
-QString defaultProgramFile()
-{
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-}
-
 } // namespace
 
 void TBSCrashReporter::Install(const QString &programTitle, const QString &programFile)
@@ -266,16 +262,17 @@ void TBSCrashReporter::Install(const QString &programTitle, const QString &progr
     std::memcpy(g_programTitle, title.constData(), size_t(n));
     g_programTitle[n] = '\0';
 
-    const QFileInfo program(programFile.isEmpty() ? defaultProgramFile() : programFile);
-    TBSCrashHook::SetErrorFile(program.absolutePath() + QLatin1Char('/') + program.completeBaseName()
-                               + QStringLiteral(".err"));
+    const QString program = programFile.isEmpty() ? ProgramPaths().programFile() : programFile;
+    const QString errorFile = ReplaceExtension(program, QStringLiteral(".err"));
+    TBSCrashHook::SetErrorFile(errorFile);
     // An installed program's folder is usually not writable: the reports then go to the user's state
     // folder.
     QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
     if (stateHome.isEmpty())
-        stateHome = QStandardPaths::writableLocation(QStandardPaths::HomeLocation) + QStringLiteral("/.local/state");
-    TBSCrashHook::SetFallbackErrorFile(stateHome + QLatin1Char('/') + program.completeBaseName().toLower() + QLatin1Char('/')
-                                       + program.completeBaseName() + QStringLiteral(".err"));
+        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
+    const QString name = QFileInfo(errorFile).fileName();
+    TBSCrashHook::SetFallbackErrorFile(stateHome + QLatin1Char('/') + ReplaceExtension(name, QString()).toLower()
+                                       + QLatin1Char('/') + name);
 
     if (g_installed)
         return;

@@ -25,7 +25,7 @@ public:
 
     // Installs the signal and terminate handlers and sets the error file to the program's name with
     // extension ".err" in the program's folder. programFile is the program's full path; empty means the
-    // running executable. Installing again only updates the program title and the error file.
+    // program of ProgramPaths. Installing again only updates the program title and the error file.
     static void Install(const QString &programTitle, const QString &programFile = QString());
     static bool IsInstalled();
 
