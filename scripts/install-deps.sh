@@ -8,6 +8,7 @@ packages=(
   libhpdf-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  acl
 )
 
 missing=()

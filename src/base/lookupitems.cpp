@@ -1,5 +1,7 @@
 #include "base/lookupitems.h"
 
+#include "base/stringmap.h"
+
 #include <QCollator>
 
 #include <algorithm>
@@ -68,6 +70,28 @@ void TBSLookupItems::SortByText()
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(m_entries.begin(), m_entries.end(),
                      [&](const Entry &a, const Entry &b) { return collator.compare(a.text, b.text) < 0; });
+}
+
+void TBSLookupItems::RemoveKeys(const IBSIntegerCollection &keys)
+{
+    std::erase_if(m_entries, [&](const Entry &entry) { return keys.Contains(entry.key); });
+}
+
+BSRef<IBSIntegerSet> TBSLookupItems::Keys() const
+{
+    std::vector<int32_t> keys;
+    keys.reserve(m_entries.size());
+    for (const Entry &entry : m_entries)
+        keys.push_back(entry.key);
+    return BSNew<TBSIntegerSet>(keys);
+}
+
+BSRef<IBSStringMap> TBSLookupItems::AsStringMap() const
+{
+    auto map = NewStringMap();
+    for (const Entry &entry : m_entries)
+        map->Put(QString::number(entry.key), entry.text);
+    return map;
 }
 
 BSRef<IBSLookupItems> NewLookupItems()

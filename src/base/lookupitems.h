@@ -1,11 +1,14 @@
 #pragma once
 
+#include "base/integermaps.h"
 #include "base/managed.h"
 
 #include <QString>
 
 #include <functional>
 #include <vector>
+
+class IBSStringMap;
 
 // Keyed display texts in insertion order: the source of keyed combo boxes and of the point table list.
 // Adding an existing key replaces its text.
@@ -31,17 +34,21 @@ public:
     virtual bool ContainsKey(int32_t key) const = 0;
     // Key of the first entry with that text, without regard to case; -1 when none.
     virtual int32_t KeyOfText(const QString &text) const = 0;
+    virtual BSRef<IBSIntegerSet> Keys() const = 0;
     // Entries ordered by their keys (default ascending); ties keep their order.
     virtual void SortByKey(const KeyComparison &comparison = {}) = 0;
     // Entries in locale order of their texts, without regard to case; ties keep their order.
     virtual void SortByText() = 0;
+    // The key in decimal as name, the text as value.
+    virtual BSRef<IBSStringMap> AsStringMap() const = 0;
 };
 
-class TBSLookupItems : public TBSManagedInterface, public IBSLookupItems
+class TBSLookupItems : public TBSManagedInterface, public IBSLookupItems, public IBSIntegerKeyMapContainer
 {
 public:
     void Clear() override { m_entries.clear(); }
     int Count() const override { return int(m_entries.size()); }
+    void RemoveKeys(const IBSIntegerCollection &keys) override;
     int32_t Key(int i) const override { return m_entries.at(size_t(i)).key; }
     QString Text(int i) const override { return m_entries.at(size_t(i)).text; }
     void SetText(int i, const QString &text) override { m_entries.at(size_t(i)).text = text; }
@@ -52,8 +59,10 @@ public:
     BSRef<IBSLookupItems> Clone() const override;
     bool ContainsKey(int32_t key) const override { return indexOfKey(key) >= 0; }
     int32_t KeyOfText(const QString &text) const override;
+    BSRef<IBSIntegerSet> Keys() const override;
     void SortByKey(const KeyComparison &comparison = {}) override;
     void SortByText() override;
+    BSRef<IBSStringMap> AsStringMap() const override;
 
 private:
     struct Entry {

@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+class IBSIntegerMap;
+class IBSLookupItems;
+class IBSStringList;
+class IBSStringSet;
+
 // Name/value pairs in insertion order; names are compared without regard to case. Each pair is kept as a
 // line "name=value".
 class IBSStringMap : public virtual IBSUnknown
@@ -26,7 +31,21 @@ public:
     virtual void SetText(const QString &text) = 0;
     virtual void AddFrom(const IBSStringMap &other) = 0;
     virtual void Remove(const QString &name) = 0;
+    // A new map from each value to its name.
+    virtual BSRef<IBSStringMap> Inverted() const = 0;
     virtual bool ContainsName(const QString &name) const = 0;
+    // Locale order of the names, case-sensitive; ties keep their order.
+    virtual void SortByName() = 0;
+    // Locale order of the values, case-sensitive; ties keep their order.
+    virtual void SortByValue() = 0;
+    // The name of the first pair whose value equals value exactly; empty when none.
+    virtual QString NameOfValue(const QString &value) const = 0;
+    virtual BSRef<IBSStringSet> Names() const = 0;
+    // Names and values read as decimal integers (0 for anything unreadable).
+    virtual BSRef<IBSIntegerMap> AsIntegerMap() const = 0;
+    // The name read as the key (0 when unreadable), the value as the text.
+    virtual BSRef<IBSLookupItems> AsLookupItems() const = 0;
+    virtual BSRef<IBSStringList> Values() const = 0;
 };
 
 class TBSStringMap : public TBSManagedInterface, public IBSStringMap
@@ -43,7 +62,15 @@ public:
     void SetText(const QString &text) override;
     void AddFrom(const IBSStringMap &other) override;
     void Remove(const QString &name) override;
+    BSRef<IBSStringMap> Inverted() const override;
     bool ContainsName(const QString &name) const override { return indexOfName(name) >= 0; }
+    void SortByName() override;
+    void SortByValue() override;
+    QString NameOfValue(const QString &value) const override;
+    BSRef<IBSStringSet> Names() const override;
+    BSRef<IBSIntegerMap> AsIntegerMap() const override;
+    BSRef<IBSLookupItems> AsLookupItems() const override;
+    BSRef<IBSStringList> Values() const override;
 
     // The raw lines, for conversions.
     const QStringList &lines() const { return m_lines; }
