@@ -17,3 +17,7 @@ add_dependencies(frame_crash_tests frame_crash_helper)
 mirevo_add_test(frame_gui_tests GUI
   SOURCES form_test.cpp startscreen_test.cpp testform.ui nosnapform.ui
   DEPS Mirevo::frame Mirevo::settings)
+
+# Shows the frame's windows for a look on a display: frame_showcase start|about|chooser|error.
+add_executable(frame_showcase frameshowcase.cpp)
+target_link_libraries(frame_showcase PRIVATE mirevo_options Mirevo::frame)
