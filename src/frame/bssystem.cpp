@@ -1,10 +1,9 @@
 #include "frame/bssystem.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "base/osservices.h"
+#include "base/specialfolders.h"
+
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <cstdlib>
 #include <vector>
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int MaxUserNameLength = 100;
 constexpr int MaxCapturedLineLength = 256;
-constexpr int CaptureWaitMs = 5000;
 
 QString nameOfGroup(gid_t gid)
 {
@@ -73,20 +71,17 @@ bool TBSSystem::IsAdmin()
 
 QString TBSSystem::PersonalFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return folder;
+    return BSPersonalFolder();
 }
 
 QString TBSSystem::SystemFolder()
 {
-    return QStringLiteral("/usr/lib");
+    return BSSystemFolder();
 }
 
 QString TBSSystem::TempFolder()
 {
-    QString folder = QDir::tempPath();
+    QString folder = BSTempFolder();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;
@@ -94,25 +89,16 @@ QString TBSSystem::TempFolder()
 
 QString TBSSystem::WindowsFolder()
 {
-    return QStringLiteral("/");
+    return BSWindowsFolder();
 }
 
 bool TBSSystem::RunProgram(const QString &commandLine, bool visible, bool wait)
 {
-    Q_UNUSED(visible)
     QString program;
     QStringList arguments;
     if (!splitCommand(commandLine, program, arguments))
         return false;
-    if (!wait)
-        return QProcess::startDetached(program, arguments);
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(program, arguments);
-    if (!process.waitForStarted(-1))
-        return false;
-    process.waitForFinished(-1);
-    return true;
+    return BSRunProgram(program, arguments, visible, wait);
 }
 
 bool TBSSystem::RunAndCapture(const QString &commandLine, const std::function<void(const QString &)> &onLine)
@@ -121,78 +107,26 @@ bool TBSSystem::RunAndCapture(const QString &commandLine, const std::function<vo
     QStringList arguments;
     if (!splitCommand(commandLine, program, arguments))
         return false;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    if (!process.waitForStarted(-1))
-        return false;
-
-    QString line;
-    auto deliver = [&](const QString &text) {
-        for (QChar c : text) {
-            if (c == QLatin1Char('\r'))
-                continue;
-            if (c == QLatin1Char('\n')) {
-                onLine(line);
-                line.clear();
-                continue;
-            }
-            if (line.size() == MaxCapturedLineLength) {
-                onLine(line);
-                line.clear();
-            }
-            line += c;
-        }
-    };
-    // Read until the program closes its output (or ends).
-    while (process.waitForReadyRead(-1))
-        deliver(QString::fromLocal8Bit(process.readAllStandardOutput()));
-    deliver(QString::fromLocal8Bit(process.readAllStandardOutput()));
-    if (!line.isEmpty())
-        onLine(line);
-    // A program still running 5 s after its output ended is stopped when the process object goes.
-    process.waitForFinished(CaptureWaitMs);
-    return true;
+    return BSRunAndCapture(program, arguments, [&](const QString &line) {
+        // A long line comes in pieces of at most 256 characters.
+        for (qsizetype from = 0; from == 0 || from < line.size(); from += MaxCapturedLineLength)
+            onLine(line.mid(from, MaxCapturedLineLength));
+    });
 }
 
 bool TBSSystem::DeleteFiles(const QString &path, bool toRecycleBin)
 {
-    const QFileInfo info(path);
-    QStringList files;
-    QString name = info.fileName();
-    if (name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'))) {
-        // "*.*" means every file, also those without a dot in their name.
-        if (name == QLatin1String("*.*"))
-            name = QStringLiteral("*");
-        const QDir dir = info.absoluteDir();
-        for (const QString &entry : dir.entryList({name}, QDir::Files | QDir::Hidden | QDir::System))
-            files << dir.filePath(entry);
-    } else {
-        if (!info.exists() && !info.isSymLink())
-            return false;
-        if (info.isDir() && !info.isSymLink())
-            return false;
-        files << info.absoluteFilePath();
-    }
-    bool allGone = true;
-    for (const QString &file : files) {
-        const bool gone = toRecycleBin ? QFile::moveToTrash(file) : QFile::remove(file);
-        allGone = allGone && gone;
-    }
-    return allGone;
+    return BSDeleteFiles(path, toRecycleBin);
 }
 
 bool TBSSystem::Explore(const QString &folder)
 {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
+    return BSExplore(folder);
 }
 
 bool TBSSystem::OpenDocument(const QString &file, const QString &parameters, const QString &folder)
 {
-    Q_UNUSED(parameters)
-    const QString workingFolder = folder.isEmpty() ? QFileInfo(file).absolutePath() : folder;
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {file}, workingFolder);
+    return BSOpenDocument(file, parameters, folder);
 }
 
 void TBSSystem::ExitProgram(int exitCode)

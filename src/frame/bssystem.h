@@ -26,26 +26,27 @@ public:
     static QString SystemFolder();
     // The temporary-files folder, with a trailing "/".
     static QString TempFolder();
-    // The root of the operating system's installation.
+    // The folder of the operating system's installation.
     static QString WindowsFolder();
 
-    // Starts the program of the command line (split at blanks outside double quotes). With wait it waits
-    // for the end of the program. Answers whether it started. A program has no window of its own to hide
-    // here, so visible has no effect.
+    // The program and process services below take a command line (program and arguments separated by
+    // blanks, double quotes group an argument with blanks) and hand it to the file layer's services
+    // (base/osservices.h).
+
+    // Starts the program; with wait, waits for its end. Answers whether it started. Programs have no window
+    // of their own to hide here, so visible has no effect.
     static bool RunProgram(const QString &commandLine, bool visible, bool wait);
-    // Runs the command line with its standard output captured and hands every output line to onLine.
-    // Lines end at LF (a CR before it is dropped); a line longer than 256 characters is broken. Waits at
-    // most 5000 ms for the process after its output has ended. Answers whether the program started.
+    // Runs the program with its standard output captured and hands every output line to onLine; a line
+    // longer than 256 characters comes in pieces of 256. Waits at most 5000 ms for the program after its
+    // output has ended. Answers whether it ran and ended with exit code 0.
     static bool RunAndCapture(const QString &commandLine, const std::function<void(const QString &)> &onLine);
-    // Deletes the files the path names (a file, or a pattern with "*" and "?" in its last part), never
-    // folders, without asking; to the desktop trash with toRecycleBin. Answers whether every file named
-    // is gone.
+    // Deletes without asking what the path names (a file, or the files matching "*" and "?" in its last
+    // part), to the desktop trash with toRecycleBin. Answers whether everything named is gone.
     static bool DeleteFiles(const QString &path, bool toRecycleBin);
-    // Opens the folder in the desktop's file manager (xdg-open). Answers whether that started.
+    // Opens the folder in the desktop's file manager. Answers whether that started.
     static bool Explore(const QString &folder);
-    // Opens the file with the desktop's program for it (xdg-open), in the given working folder (the
-    // file's folder when empty). Parameters cannot be passed through xdg-open and are ignored. Answers
-    // whether that started.
+    // Opens the file with the desktop's program for it, in the given working folder (the file's folder
+    // when empty). Answers whether that started.
     static bool OpenDocument(const QString &file, const QString &parameters, const QString &folder);
     // Ends the process at once with the exit code.
     [[noreturn]] static void ExitProgram(int exitCode);

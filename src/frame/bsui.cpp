@@ -2,6 +2,7 @@
 
 #include "base/assertion.h"
 #include "frame/bssystem.h"
+#include "i18n/bslanguage.h"
 
 #include <stdexcept>
 
@@ -26,7 +27,16 @@ TBSUI::~TBSUI() = default;
 
 void TBSUI::ShowErrorAndExit(const QString &text, int exitCode)
 {
-    ShowError(text);
+    // A key of the keyed catalogue ("#BS....") is shown as its text; any other text stands as it is. A
+    // program whose catalogue is not set up yet still shows the message.
+    QString shown = text;
+    if (text.startsWith(QLatin1Char('#'))) {
+        try {
+            shown = BSText(text);
+        } catch (const EBSLanguageError &) {
+        }
+    }
+    ShowError(shown);
     ExitProcess(exitCode);
 }
 

@@ -1,5 +1,7 @@
 #include "frame/crashhook.h"
 
+#include "base/files.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -168,6 +170,16 @@ void TBSCrashHook::SetFallbackErrorFile(const QString &fullPath)
     std::lock_guard lock(s.mutex);
     s.fallbackFile = fullPath;
     publish(s);
+}
+
+void TBSCrashHook::SetConfigFile(const BSRef<IBSFile> &file)
+{
+    SetConfigFile(file ? file->FullName() : QString());
+}
+
+void TBSCrashHook::SetErrorFile(const BSRef<IBSFile> &file)
+{
+    SetErrorFile(file ? file->FullName() : QString());
 }
 
 QString TBSCrashHook::UserName()

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "base/managed.h"
+
 #include <QString>
+
+class IBSFile;
 
 // The project's part of every crash report: two lines about the user and the project configuration at the
 // top of the report, and the error file that receives the report.
@@ -14,6 +18,9 @@ public:
     static void SetUserName(const QString &userName);
     static void SetConfigFile(const QString &fullPath);
     static void SetErrorFile(const QString &fullPath);
+    // The same with file objects; no object (or an empty one) forgets the file.
+    static void SetConfigFile(const BSRef<IBSFile> &file);
+    static void SetErrorFile(const BSRef<IBSFile> &file);
     // Where reports go when the error file cannot be written (a program folder without write access).
     static void SetFallbackErrorFile(const QString &fullPath);
     static QString UserName();

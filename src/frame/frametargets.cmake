@@ -6,7 +6,7 @@ configure_file(buildversion.h.in ${CMAKE_CURRENT_BINARY_DIR}/include/frame/build
 mirevo_add_layer(config
   SOURCES versioninfo.cpp crashhook.cpp crashreporter.cpp bsui.cpp bssystem.cpp placement.cpp
     startscreentiming.cpp
-  DEPS Mirevo::settings Mirevo::base Qt6::Core)
+  DEPS Mirevo::i18n Mirevo::settings Mirevo::base Qt6::Core)
 target_include_directories(mirevo_config PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/include)
 target_compile_definitions(mirevo_config PRIVATE MIREVO_DEBUG_BUILD=$<IF:$<CONFIG:Debug>,1,0>)
 

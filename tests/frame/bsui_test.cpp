@@ -1,5 +1,7 @@
 #include "base/assertion.h"
 #include "frame/bsui.h"
+#include "i18n/bslanguage.h"
+#include "i18n/bslanguageen.h"
 
 #include "qstringprint.h"
 
@@ -82,6 +84,27 @@ TEST_F(BSUITest, ShowErrorAndExitShowsThenEndsWithTheCode)
     ui.ShowErrorAndExit(QStringLiteral("Versionsinfo: CompanyName fehlt!"), 1);
     EXPECT_EQ(ui.shown, QStringList{QStringLiteral("Versionsinfo: CompanyName fehlt!")});
     EXPECT_EQ(ui.exitCode, 1);
+}
+
+TEST_F(BSUITest, ShowErrorAndExitShowsTheTextOfACatalogueKey)
+{
+    FreeBSLanguage(true);
+    RegisterLanguageClass<TBSLanguageEN>();
+    RegisterUIClass<RecordingUI>();
+    auto &ui = static_cast<RecordingUI &>(BSUI());
+    ui.ShowErrorAndExit(QStringLiteral("#BS.CloseProgram"), 3);
+    FreeBSLanguage(true);
+    EXPECT_EQ(ui.shown, QStringList{QStringLiteral("Close the program?")});
+    EXPECT_EQ(ui.exitCode, 3);
+}
+
+TEST_F(BSUITest, ShowErrorAndExitWithoutCatalogueShowsTheKey)
+{
+    FreeBSLanguage(true);
+    RegisterUIClass<RecordingUI>();
+    auto &ui = static_cast<RecordingUI &>(BSUI());
+    ui.ShowErrorAndExit(QStringLiteral("#BS.CloseProgram"), 1);
+    EXPECT_EQ(ui.shown, QStringList{QStringLiteral("#BS.CloseProgram")});
 }
 
 } // namespace
