@@ -1,5 +1,6 @@
 #include "frame/trvapplication.h"
 
+#include "controls/translation.h"
 #include "frame/bsuivisual.h"
 #include "frame/crashreporter.h"
 #include "frame/versioninfo.h"
@@ -7,6 +8,8 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -29,12 +32,14 @@ QString eventTypeName(int type)
 TTrvApplication::TTrvApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    setWindowIcon(ProgramIcon());
     const TBSVersionInfo &version = TBSVersionInfo::Build();
     if (titleStorage().isEmpty())
         SetTitle(version.ProductTitle());
     TBSCrashReporter::Install(version.ProductTitle() + QLatin1Char(' ') + version.BuildText());
     if (RegisteredUIClassName().isEmpty())
         RegisterUIClass<TBSUIVisual>();
+    InstallFormTranslator();
 }
 
 TTrvApplication::~TTrvApplication() = default;
@@ -85,6 +90,22 @@ void TTrvApplication::reportEventException(const QString &type, const QString &m
     box.setObjectName(QStringLiteral("EventErrorDialog"));
     box.exec();
     g_showingErrorDialog = false;
+}
+
+QIcon TTrvApplication::ProgramIcon()
+{
+    // Drawn from the picture at every usual size, so no icon plugin is needed.
+    QIcon icon;
+    QSvgRenderer renderer(QStringLiteral(":/frame/mirevo-icon.svg"));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 QString TTrvApplication::Title()

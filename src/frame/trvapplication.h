@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 // The program's application object. It installs the crash reporter, registers the UI service's visual
 // class, and catches every exception that escapes an event handler: the problem is reported to the error
@@ -19,6 +20,8 @@ public:
     // program-services object. Works with any application object.
     static QString Title();
     static void SetTitle(const QString &title);
+    // The program's icon (windows, task bar).
+    static QIcon ProgramIcon();
 
 signals:
     // An exception escaped an event handler; reportFile is where the report went (empty when nowhere).

@@ -1,10 +1,15 @@
 #include "frame/trvform.h"
 
+#include "controls/accelerator.h"
+#include "controls/translation.h"
 #include "frame/inistored.h"
 #include "frame/placement.h"
 #include "frame/trvapplication.h"
 #include "frame/trvinifile.h"
+#include "i18n/language.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -12,6 +17,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QUrl>
 #include <QWindow>
 
 namespace {
@@ -50,6 +56,9 @@ void TTrvForm::Loaded()
     if (m_autoSave)
         m_placementRestored = RestorePlacement();
     m_centreOnShow = !m_placementRestored;
+    TranslateForm(this);
+    if (m_autoAccelerators)
+        AssignAccelerators(this);
     connectLabelBuddies();
 }
 
@@ -255,8 +264,24 @@ void TTrvForm::helpRequested()
 
 bool TTrvForm::ShowHelp(int context)
 {
-    Q_UNUSED(context)
-    return false;
+    // The help viewer may hand a request back (a key press in a window of ours); it is not answered twice.
+    if (m_inHelp)
+        return false;
+    const QString file = ApplicationHelpFile();
+    if (file.isEmpty() || !QFileInfo::exists(file))
+        return false;
+    m_inHelp = true;
+    const bool shown = OpenHelp(file, context);
+    m_inHelp = false;
+    return shown;
+}
+
+bool TTrvForm::OpenHelp(const QString &file, int context)
+{
+    QUrl url = QUrl::fromLocalFile(file);
+    if (context != 0)
+        url.setFragment(QString::number(context));
+    return QDesktopServices::openUrl(url);
 }
 
 bool AskYesNo(const QString &text)

@@ -77,8 +77,11 @@ protected:
     // What follows loading the design: placement, translation, accelerators, label buddies.
     void Loaded();
 
-    // Shows the help topic (0: contents); false when there is no help file.
+    // Shows the help topic (0: the contents) of the application's help file; false when there is no help
+    // file.
     virtual bool ShowHelp(int context);
+    // Opens the help file at the topic with the desktop's viewer.
+    virtual bool OpenHelp(const QString &file, int context);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -102,6 +105,7 @@ private:
     bool m_centreOnShow = false;
     bool m_wasShown = false;
     bool m_adjusting = false;
+    bool m_inHelp = false;
 };
 
 // A question with the buttons Yes and No, the application title as caption; true for Yes.

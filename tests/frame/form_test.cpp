@@ -3,6 +3,7 @@
 #include "frame/inistored.h"
 #include "frame/trvapplication.h"
 #include "frame/trvform.h"
+#include "i18n/language.h"
 
 #include "settingsfixture.h"
 #include "qstringprint.h"
@@ -36,6 +37,22 @@ public:
         LoadDesign(ui);
     }
     Ui::TTestForm ui;
+};
+
+// Records the help requests instead of opening a viewer.
+class THelpForm : public TTestForm
+{
+    Q_OBJECT
+
+public:
+    QList<QPair<QString, int>> opened;
+
+protected:
+    bool OpenHelp(const QString &file, int context) override
+    {
+        opened << qMakePair(file, context);
+        return true;
+    }
 };
 
 class TNoSnapForm : public TTrvForm
@@ -267,6 +284,51 @@ TEST_F(FormTest, SaveAndLoadControlsByTag)
     form.LoadControls(SettingsFile(), QStringLiteral("Dialog"), 1);
     EXPECT_EQ(first->text(), QStringLiteral("one"));
     EXPECT_EQ(second->text(), QStringLiteral("kept"));
+}
+
+TEST_F(FormTest, LoadedFormIsTranslatedAndGetsAccelerators)
+{
+    FreeLanguage();
+    Language().LoadFromStrings({QStringLiteral("[G]"), QStringLiteral("[TTestForm]"), QStringLiteral("Test form"),
+                                QStringLiteral(".@Label1"), QStringLiteral("Name (EN):")});
+    TTestForm form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Test form"));
+    QString label = form.ui.Label1->text();
+    EXPECT_TRUE(label.contains(QLatin1Char('&'))) << label.toStdString();
+    EXPECT_EQ(label.remove(QLatin1Char('&')), QStringLiteral("Name (EN):"));
+    FreeLanguage();
+
+    TNoSnapForm untranslated;
+    EXPECT_EQ(untranslated.windowTitle(), QString());
+}
+
+TEST_F(FormTest, F1OpensTheHelpFileAtTheFocusedControlsTopic)
+{
+    THelpForm form;
+    form.SetHelpContext(7);
+    form.ui.EdtName->setProperty("HelpContext", 120);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    // No help file: nothing opens.
+    FreeLanguage();
+    form.ui.EdtName->setFocus();
+    QTest::keyClick(form.ui.EdtName, Qt::Key_F1);
+    EXPECT_TRUE(form.opened.isEmpty());
+
+    const QString helpFile = Language().HelpFileName(DefaultLanguage);
+    writeBytes(helpFile, "help");
+    Language().SetHelpLanguage(DefaultLanguage);
+    ASSERT_EQ(ApplicationHelpFile(), helpFile);
+    QTest::keyClick(form.ui.EdtName, Qt::Key_F1);
+    form.ui.EdtOther->setFocus();
+    QTest::keyClick(form.ui.EdtOther, Qt::Key_F1);
+    FreeLanguage();
+    ASSERT_EQ(form.opened.size(), 2);
+    EXPECT_EQ(form.opened.at(0), qMakePair(helpFile, 120));
+    // A control without a topic of its own asks for the form's.
+    EXPECT_EQ(form.opened.at(1), qMakePair(helpFile, 7));
 }
 
 // Answers the next message box with the given button and records what it showed.
