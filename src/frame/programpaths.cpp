@@ -1,23 +1,11 @@
 #include "frame/programpaths.h"
 
-#include <QCoreApplication>
+#include "base/specialfolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-
-namespace {
-
-QString runningProgramFile()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationFilePath();
-    // No application object (tools, tests): ask the kernel.
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    return exe.isEmpty() ? QDir::currentPath() + QStringLiteral("/mirevo") : exe;
-}
-
-} // namespace
 
 TProgramPaths &ProgramPaths()
 {
@@ -44,7 +32,8 @@ bool IsFolderWritable(const QString &folder)
 
 QString TProgramPaths::programFile() const
 {
-    return m_programFile.isEmpty() ? runningProgramFile() : m_programFile;
+    // The file layer's program folder is the same folder, so both resolve names alike.
+    return m_programFile.isEmpty() ? BSProgramFile() : m_programFile;
 }
 
 QString TProgramPaths::programFolder() const
@@ -100,6 +89,7 @@ QString TProgramPaths::registryFolder() const
 void TProgramPaths::setProgramFile(const QString &file)
 {
     m_programFile = file;
+    BSSetProgramFolder(file.isEmpty() ? QString() : QFileInfo(file).absolutePath());
 }
 
 void TProgramPaths::setConfigFolder(const QString &folder)
@@ -114,7 +104,7 @@ void TProgramPaths::setSettingsFileName(const QString &file)
 
 void TProgramPaths::reset()
 {
-    m_programFile.clear();
+    setProgramFile(QString());
     m_configFolder.clear();
     m_settingsFile.clear();
 }

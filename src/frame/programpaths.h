@@ -5,7 +5,8 @@
 // Where the program and its settings live. Every folder the settings layer and the text catalogues
 // touch comes from here, so a test can point all of them at a temporary folder.
 //
-// - The program file is the running executable unless set.
+// - The program file is the running executable unless set; it lies in the file layer's program folder
+//   (BSProgramFolder), and setting it moves that folder too.
 // - The settings file is the program's name with ".INI" in the program's folder. When that folder cannot
 //   be written (an installed program), it is the same name in the program's folder below the user's XDG
 //   config folder; a file shipped next to the program then supplies the initial settings.

@@ -1,5 +1,7 @@
 #include "frame/textfile.h"
 
+#include "base/textcodec.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,19 +16,7 @@ ETextFileError::ETextFileError(const QString &message)
 
 QString DecodeWindows1252(const QByteArray &bytes)
 {
-    // 0x80 to 0x9F; the rest of the code page equals Latin-1.
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(high[byte - 0x80]) : QChar(byte);
-    }
-    return text;
+    return BSDecodeWindows1252(bytes);
 }
 
 QString DecodeText(const QByteArray &bytes)
@@ -43,11 +33,7 @@ QString DecodeText(const QByteArray &bytes)
         QStringDecoder utf16(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
         return utf16.decode(bytes.mid(2));
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return DecodeWindows1252(bytes);
+    return BSDecodeText(bytes);
 }
 
 QStringList SplitLines(const QString &text)

@@ -32,11 +32,7 @@ const QString kMissingLine = QStringLiteral("$@@$");
 TTrvIniFile::Batch::Batch(TTrvIniFile &ini)
     : m_ini(ini)
 {
-    if (m_ini.m_batchDepth == 0) {
-        m_ini.refresh();
-        m_ini.m_pending = false;
-    }
-    ++m_ini.m_batchDepth;
+    m_ini.BeginUpdate();
 }
 
 TTrvIniFile::Batch::~Batch()
@@ -49,10 +45,7 @@ bool TTrvIniFile::Batch::finish()
     if (m_finished)
         return true;
     m_finished = true;
-    if (--m_ini.m_batchDepth > 0 || !m_ini.m_pending)
-        return true;
-    m_ini.m_pending = false;
-    return m_ini.flush();
+    return m_ini.EndUpdate();
 }
 
 // ---- TTrvIniFile -------------------------------------------------------------------------------------
@@ -93,6 +86,25 @@ TTrvIniFile::TTrvIniFile(const QString &fileName, InMemory)
 }
 
 TTrvIniFile::~TTrvIniFile() = default;
+
+void TTrvIniFile::BeginUpdate()
+{
+    if (m_batchDepth == 0) {
+        refresh();
+        m_pending = false;
+    }
+    ++m_batchDepth;
+}
+
+bool TTrvIniFile::EndUpdate()
+{
+    if (m_batchDepth == 0)
+        return true;
+    if (--m_batchDepth > 0 || !m_pending)
+        return true;
+    m_pending = false;
+    return flush();
+}
 
 TTrvIniFile::DiskState TTrvIniFile::diskState() const
 {

@@ -64,6 +64,11 @@ public:
     bool EraseSection(const QString &section);
     bool DeleteKey(const QString &section, const QString &key);
 
+    // Groups writes: the writes until the matching EndUpdate reach the file once, when the outermost group
+    // ends. EndUpdate answers whether that write succeeded (true when nothing had to be written).
+    void BeginUpdate();
+    bool EndUpdate();
+
     // The whole text as it would be written.
     QString GetText() const;
     // Writes the current contents to the file now; false when that failed.
