@@ -2,6 +2,7 @@
 
 #include "base/osservices.h"
 #include "base/specialfolders.h"
+#include "frame/bsconfig.h"
 
 #include <QProcess>
 
@@ -67,6 +68,11 @@ bool TBSSystem::IsAdmin()
             return true;
     }
     return false;
+}
+
+bool TBSSystem::IsDebugMode()
+{
+    return RegistryKeyValues(QStringLiteral("Software\\Quelvar"))->ReadBool(QStringLiteral("DEBUG"), false);
 }
 
 QString TBSSystem::PersonalFolder()

@@ -4,7 +4,7 @@ configure_file(buildversion.h.in ${CMAKE_CURRENT_BINARY_DIR}/include/frame/build
 # GUI-free part of the frame: version values, crash reports, the UI service interface, configuration,
 # operating-system services, placement and start-screen rules.
 mirevo_add_layer(config
-  SOURCES versioninfo.cpp crashhook.cpp crashreporter.cpp bsui.cpp bssystem.cpp placement.cpp
+  SOURCES versioninfo.cpp crashhook.cpp crashreporter.cpp bsui.cpp bssystem.cpp bsconfig.cpp placement.cpp
     startscreentiming.cpp
   DEPS Mirevo::i18n Mirevo::settings Mirevo::base Qt6::Core)
 target_include_directories(mirevo_config PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/include)

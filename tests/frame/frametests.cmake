@@ -1,6 +1,6 @@
 mirevo_add_test(frame_config_tests
   SOURCES crashhook_test.cpp placement_test.cpp startscreentiming_test.cpp versioninfo_test.cpp bsui_test.cpp
-    bssystem_test.cpp
+    bssystem_test.cpp config_test.cpp
   DEPS Mirevo::config)
 set_target_properties(frame_config_tests PROPERTIES ENABLE_EXPORTS ON)
 
