@@ -15,7 +15,7 @@ target_compile_definitions(frame_crash_tests PRIVATE CRASH_HELPER="$<TARGET_FILE
 add_dependencies(frame_crash_tests frame_crash_helper)
 
 mirevo_add_test(frame_gui_tests GUI
-  SOURCES form_test.cpp startscreen_test.cpp testform.ui nosnapform.ui
+  SOURCES form_test.cpp startscreen_test.cpp servicemenus_test.cpp testform.ui nosnapform.ui
   DEPS Mirevo::frame Mirevo::settings)
 
 # Shows the frame's windows for a look on a display: frame_showcase start|about|chooser|error.
