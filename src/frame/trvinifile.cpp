@@ -4,7 +4,10 @@
 #include "frame/programpaths.h"
 #include "frame/textfile.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -111,12 +114,16 @@ TTrvIniFile::DiskState TTrvIniFile::diskState() const
     DiskState state;
     if (m_inMemory || m_fileName.isEmpty())
         return state;
-    const QFileInfo info(m_fileName);
-    state.exists = info.exists();
-    if (state.exists) {
-        state.size = info.size();
-        state.modified = info.lastModified().toMSecsSinceEpoch();
-    }
+    // Every write puts a new file in place, so the file's identity changes with each write, also when
+    // two writes fall into the same clock tick and leave the same size.
+    struct stat info {};
+    if (::stat(QFile::encodeName(m_fileName).constData(), &info) != 0)
+        return state;
+    state.exists = true;
+    state.size = qint64(info.st_size);
+    state.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.device = quint64(info.st_dev);
+    state.inode = quint64(info.st_ino);
     return state;
 }
 

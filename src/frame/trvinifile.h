@@ -88,7 +88,9 @@ private:
     struct DiskState {
         bool exists = false;
         qint64 size = -1;
-        qint64 modified = 0; // milliseconds since the epoch
+        qint64 modified = 0; // nanoseconds since the epoch
+        quint64 device = 0;
+        quint64 inode = 0;
         bool operator==(const DiskState &) const = default;
     };
 

@@ -217,6 +217,20 @@ TEST_F(IniFileTest, ChangesMadeOnDiskAreSeen)
     EXPECT_EQ(ini.ReadString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("gone")), QStringLiteral("gone"));
 }
 
+TEST_F(IniFileTest, TwoObjectsOnOneFileSeeEachOthersWrites)
+{
+    // The settings file may also be opened as the project configuration; both views stay the same.
+    TTrvIniFile first(iniPath());
+    TTrvIniFile second(iniPath());
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(first.WriteInteger(QStringLiteral("A"), QStringLiteral("k"), i % 10));
+        EXPECT_EQ(second.ReadInteger(QStringLiteral("A"), QStringLiteral("k"), -1), i % 10);
+        ASSERT_TRUE(second.WriteInteger(QStringLiteral("B"), QStringLiteral("k"), i % 10));
+        EXPECT_EQ(first.ReadInteger(QStringLiteral("B"), QStringLiteral("k"), -1), i % 10);
+    }
+    EXPECT_EQ(readBytes(iniPath()), QByteArray("[A]\nk=9\n[B]\nk=9\n"));
+}
+
 TEST_F(IniFileTest, BadFilesLoadWithoutLosingWhatIsOnDisk)
 {
     const QByteArray longLine(200000, 'x');
