@@ -1,6 +1,7 @@
 #include "controls/accelerator.h"
 
 #include "controls/acceleratorcore.h"
+#include "controls/captionoverlay.h"
 #include "controls/checkbox.h"
 #include "controls/radiobutton.h"
 #include "controls/radiogroup.h"
@@ -64,7 +65,7 @@ void addControl(TTrvAcceleratorGroup *group, QWidget *widget)
                            [radioGroup, i](const QString &t) { radioGroup->SetItemText(i, t); });
         }
     } else if (auto *label = qobject_cast<QLabel *>(widget)) {
-        if (label->buddy())
+        if (label->buddy() && !label->property(CaptionOverlayProperty).toBool())
             group->addItem(label, -1, akLabel, label->text(), [label](const QString &t) { label->setText(t); });
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
         if (!button->isDefault() && !IsCancelButton(button))

@@ -8,6 +8,23 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+namespace {
+
+// The colour a check box or radio button draws its caption with (the indicator uses others).
+constexpr QPalette::ColorRole captionRoles[] = {QPalette::WindowText};
+
+QByteArray savedColorName(QPalette::ColorRole role)
+{
+    return QByteArray("mirevoSavedColor") + QByteArray::number(int(role));
+}
+
+} // namespace
+
+bool IsMeantVisible(const QWidget *widget)
+{
+    return !(widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide));
+}
+
 QRect ButtonCaptionRect(const QAbstractButton *button)
 {
     QStyleOptionButton option;
@@ -27,12 +44,19 @@ QLabel *CreateCaptionOverlay(QAbstractButton *button, QWidget *parent)
     label->setObjectName(button->objectName() + QStringLiteral("Caption"));
     label->setFont(button->font());
     label->setText(button->text());
+    // The buddy lets the label show the caption's accelerator underlined; the property keeps the
+    // accelerator assignment from taking the label for a captioned control of its own.
     label->setBuddy(button);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Window);
+    label->setProperty(CaptionOverlayProperty, true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setMargin(0);
     label->setIndent(0);
+    QPalette pal = button->palette();
+    for (const QPalette::ColorRole role : captionRoles) {
+        label->setProperty(savedColorName(role), pal.color(QPalette::Disabled, role));
+        pal.setColor(QPalette::Disabled, role, Qt::transparent);
+    }
+    button->setPalette(pal);
     PlaceCaptionOverlay(label, button);
     label->show();
     label->raise();
@@ -48,6 +72,24 @@ void PlaceCaptionOverlay(QLabel *overlay, const QAbstractButton *button)
     overlay->raise();
 }
 
+void RemoveCaptionOverlay(QLabel *overlay, QAbstractButton *button)
+{
+    if (!overlay)
+        return;
+    if (!button) {
+        delete overlay;
+        return;
+    }
+    QPalette pal = button->palette();
+    for (const QPalette::ColorRole role : captionRoles) {
+        const QVariant saved = overlay->property(savedColorName(role));
+        if (saved.isValid())
+            pal.setColor(QPalette::Disabled, role, saved.value<QColor>());
+    }
+    button->setPalette(pal);
+    delete overlay;
+}
+
 TTrvReadOnlyCaption::TTrvReadOnlyCaption(QAbstractButton *button)
     : QObject(button), m_button(button)
 {
@@ -56,6 +98,7 @@ TTrvReadOnlyCaption::TTrvReadOnlyCaption(QAbstractButton *button)
 
 TTrvReadOnlyCaption::~TTrvReadOnlyCaption()
 {
+    // The button is being destroyed: only the label on its parent is left to free.
     delete m_overlay.data();
 }
 
@@ -91,12 +134,12 @@ void TTrvReadOnlyCaption::update()
         return;
     m_updating = true;
     QWidget *parent = m_button->parentWidget();
-    const bool wanted = m_readOnly && !m_button->isHidden() && m_enabled && parent;
+    const bool wanted = m_readOnly && IsMeantVisible(m_button) && m_enabled && parent;
     if (wanted && !m_overlay) {
         m_overlay = CreateCaptionOverlay(m_button, parent);
     } else if (!wanted && m_overlay) {
         m_button->setText(m_overlay->text());
-        delete m_overlay.data();
+        RemoveCaptionOverlay(m_overlay, m_button);
     }
     if (m_overlay) {
         m_overlay->setFont(m_button->font());
@@ -111,7 +154,7 @@ bool TTrvReadOnlyCaption::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_button) {
         switch (event->type()) {
         case QEvent::ParentAboutToChange:
-            delete m_overlay.data();
+            RemoveCaptionOverlay(m_overlay, m_button);
             break;
         case QEvent::Move:
         case QEvent::Resize:

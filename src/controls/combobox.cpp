@@ -79,6 +79,8 @@ void TTrvComboBox::SetReadOnly(bool readOnly)
         }
         m_savedIndex = currentIndex();
         m_savedStyle = m_style;
+        m_savedSizeHint = sizeHint();
+        m_savedMinimumSizeHint = minimumSizeHint();
         QString shown = currentText();
         if (m_style != csDropDown)
             shown = m_savedIndex >= 0 ? itemText(m_savedIndex) : QString();
@@ -88,6 +90,7 @@ void TTrvComboBox::SetReadOnly(bool readOnly)
         clear();
         setEditText(shown);
         lineEdit()->setReadOnly(true);
+        lineEdit()->setCursorPosition(0);
     } else {
         const QString shown = currentText();
         lineEdit()->setReadOnly(false);
@@ -105,6 +108,7 @@ void TTrvComboBox::SetReadOnly(bool readOnly)
         else
             setEditText(shown);
     }
+    updateGeometry();
     updateColors();
 }
 
@@ -164,6 +168,7 @@ void TTrvComboBox::SetSelectedIndex(int index)
     if (m_readOnly) {
         m_savedIndex = index;
         setEditText(ItemText(index));
+        lineEdit()->setCursorPosition(0);
         return;
     }
     setCurrentIndex(index);
@@ -267,6 +272,16 @@ void TTrvComboBox::SetTexts(const QStringList &lines, int first, int count)
         items << TranslationLine(lines, i);
     SetItems(items);
     SetSelectedIndex(selected);
+}
+
+QSize TTrvComboBox::sizeHint() const
+{
+    return m_readOnly && m_savedSizeHint.isValid() ? m_savedSizeHint : QComboBox::sizeHint();
+}
+
+QSize TTrvComboBox::minimumSizeHint() const
+{
+    return m_readOnly && m_savedMinimumSizeHint.isValid() ? m_savedMinimumSizeHint : QComboBox::minimumSizeHint();
 }
 
 void TTrvComboBox::showPopup()

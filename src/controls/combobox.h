@@ -72,6 +72,9 @@ public:
     void SetTexts(const QStringList &lines, int first, int count) override;
 
     void showPopup() override;
+    // While read-only the box keeps the size it had with its list.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -98,4 +101,6 @@ private:
     TComboStyle m_savedStyle = csDropDown;
     int m_savedIndex = -1;
     std::vector<Entry> m_savedItems;
+    QSize m_savedSizeHint;
+    QSize m_savedMinimumSizeHint;
 };

@@ -134,6 +134,9 @@ void TTrvEdit::SetMaxValue(int32_t value)
 void TTrvEdit::SetPrecision(int32_t precision)
 {
     m_precision = precision;
+    // The mask comes from the type again; a string field thereby drops a mask set through EditMask.
+    if (m_editType == etString)
+        m_editMask.clear();
     rebuildMask();
 }
 
@@ -608,6 +611,11 @@ void TTrvEdit::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const int key = event->key();
 
+    if (isReadOnly()) {
+        // Nothing of the value changes: no typing, cutting, pasting or lookup; moving and copying work.
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     if (key == Qt::Key_F2 && mods == Qt::NoModifier) {
         ShowLookup();
         event->accept();
@@ -649,7 +657,7 @@ void TTrvEdit::keyPressEvent(QKeyEvent *event)
 
 void TTrvEdit::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (m_mask.isEmpty() || event->commitString().isEmpty()) {
+    if (m_mask.isEmpty() || event->commitString().isEmpty() || isReadOnly()) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
@@ -688,6 +696,19 @@ void TTrvEdit::focusOutEvent(QFocusEvent *event)
     QWidget *form = window();
     if (form->isVisible() && form->isEnabled())
         setFocus(Qt::OtherFocusReason);
+}
+
+bool TTrvEdit::event(QEvent *event)
+{
+    // The lookup's button and label live on the field's parent and move with it.
+    if (event->type() == QEvent::ParentAboutToChange && m_lookup)
+        m_lookup->ReleaseControls();
+    const bool result = QLineEdit::event(event);
+    if (event->type() == QEvent::ParentChange && m_lookup) {
+        m_lookup->Refresh();
+        m_lookup->CheckKey();
+    }
+    return result;
 }
 
 void TTrvEdit::changeEvent(QEvent *event)

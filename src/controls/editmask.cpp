@@ -102,34 +102,40 @@ struct LocaleDateFormat {
     QChar separator;
 };
 
-LocaleDateFormat readLocaleDateFormat()
+// Reads Qt's short date format run by run: "M" and "MM" are the month, month names ("MMM") count as the
+// month number too, since a date field takes digits only; day names ("ddd") and anything quoted drop out.
+LocaleDateFormat readLocaleDateFormat(const QString &qtFormat)
 {
     LocaleDateFormat result{QString(), QChar(u'/')};
     bool separatorFound = false;
-    bool quoted = false;
-    for (const QChar c : QLocale().dateFormat(QLocale::ShortFormat)) {
+    bool hasDateLetter = false;
+    for (qsizetype i = 0; i < qtFormat.size();) {
+        const QChar c = qtFormat.at(i);
         if (c == u'\'') {
-            quoted = !quoted;
-            continue;
-        }
-        if (quoted) {
+            const qsizetype close = qtFormat.indexOf(u'\'', i + 1);
+            i = close < 0 ? qtFormat.size() : close + 1;
             result.format += u' ';
             continue;
         }
+        qsizetype run = 1;
+        while (i + run < qtFormat.size() && qtFormat.at(i + run) == c)
+            ++run;
+        i += run;
         if (!c.isLetter()) {
-            if (!separatorFound) {
+            if (!separatorFound && c != u' ' && hasDateLetter) {
                 result.separator = c;
                 separatorFound = true;
             }
-            result.format += c;
+            result.format += QString(run, c);
         } else if (c == u'M') {
-            result.format += u'm';
-        } else if (c == u'm') {
-            result.format += u'n';
-        } else if (c == u'H' || c == u'h') {
-            result.format += u'h';
-        } else if (c == u'd' || c == u'y' || c == u's') {
-            result.format += c;
+            result.format += run >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
+            hasDateLetter = true;
+        } else if (c == u'd' && run <= 2) {
+            result.format += QString(run, u'd');
+            hasDateLetter = true;
+        } else if (c == u'y') {
+            result.format += QString(run, u'y');
+            hasDateLetter = true;
         } else {
             result.format += u' ';
         }
@@ -139,11 +145,19 @@ LocaleDateFormat readLocaleDateFormat()
 
 const LocaleDateFormat &localeDateFormat()
 {
-    static const LocaleDateFormat format = readLocaleDateFormat();
+    static const LocaleDateFormat format = readLocaleDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
     return format;
 }
 
 } // namespace
+
+QString QtDateTextFormat(const QString &qtShortFormat, QChar *separator)
+{
+    const LocaleDateFormat format = readLocaleDateFormat(qtShortFormat);
+    if (separator)
+        *separator = format.separator;
+    return DateTextFormat(format.format, format.separator);
+}
 
 QString LocaleDateTextFormat()
 {

@@ -45,8 +45,13 @@ bool MaskAccepts(QChar c, QChar k);
 // "dd/mm/yyyy"). Letters follow the convention d day, m month, y year, h hour, n minute, s second.
 QString DateTextFormat(const QString &shortDateFormat, QChar dateSeparator);
 
+// DateTextFormat of a Qt short date format ("M/d/yy", "dd.MM.yy"): Qt's letters are mapped first ('M'
+// month, month names as the month number, day names dropped) and the separator is the first character
+// after a date letter that is neither a letter nor a blank ('/' when there is none).
+QString QtDateTextFormat(const QString &qtShortFormat, QChar *separator = nullptr);
+
 // DateTextFormat of the default locale (QLocale()), read once at first use, so later changes of the
-// locale do not reach open fields. Qt's own format letters are mapped first ('M' month, 'm' minute).
+// locale do not reach open fields.
 QString LocaleDateTextFormat();
 // The date separator that goes with LocaleDateTextFormat.
 QChar LocaleDateSeparator();

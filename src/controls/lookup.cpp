@@ -1,5 +1,6 @@
 #include "controls/lookup.h"
 
+#include "controls/captionoverlay.h"
 #include "controls/edit.h"
 
 #include <QIcon>
@@ -97,6 +98,12 @@ bool TTrvAbstractLookup::CheckKey()
     return found;
 }
 
+void TTrvAbstractLookup::ReleaseControls()
+{
+    delete m_button.data();
+    delete m_label.data();
+}
+
 void TTrvAbstractLookup::Refresh()
 {
     QWidget *parent = m_edit->parentWidget();
@@ -139,7 +146,7 @@ void TTrvAbstractLookup::UpdatePlacement()
 
 void TTrvAbstractLookup::UpdateState()
 {
-    const bool visible = !m_edit->isHidden();
+    const bool visible = IsMeantVisible(m_edit);
     if (m_button) {
         m_button->setVisible(visible);
         m_button->setEnabled(m_edit->isEnabled() && !m_edit->isReadOnly());

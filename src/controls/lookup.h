@@ -65,6 +65,8 @@ public:
 
     // Creates or frees the button and the label, then places them and sets their state.
     void Refresh();
+    // Frees the button and the label (before the field moves to another parent).
+    void ReleaseControls();
     void UpdatePlacement();
     void UpdateState();
 

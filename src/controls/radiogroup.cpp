@@ -131,7 +131,7 @@ void TTrvRadioGroup::arrange()
 
 void TTrvRadioGroup::updateOverlays()
 {
-    const bool wanted = m_readOnly && !isHidden() && m_enabled;
+    const bool wanted = m_readOnly && IsMeantVisible(this) && m_enabled;
     if (wanted) {
         m_layout->activate();
         m_overlays.resize(m_buttons.size());
@@ -143,8 +143,8 @@ void TTrvRadioGroup::updateOverlays()
             PlaceCaptionOverlay(m_overlays.at(i), m_buttons.at(i));
         }
     } else {
-        for (const QPointer<QLabel> &label : std::as_const(m_overlays))
-            delete label.data();
+        for (int i = 0; i < m_overlays.size(); ++i)
+            RemoveCaptionOverlay(m_overlays.at(i), m_buttons.value(i));
         m_overlays.clear();
     }
     for (QRadioButton *button : std::as_const(m_buttons))

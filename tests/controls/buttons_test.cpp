@@ -190,6 +190,7 @@ TEST(Accelerators, DefaultAndCancelButtonsAreLeftAlone)
     close->setProperty("Cancel", true);
     auto *portrait = new TTrvCheckBox(QStringLiteral("Portrait"), &form);
     auto *print = new QPushButton(QStringLiteral("Print"), &form);
+    portrait->SetReadOnly(true); // its caption label is not a control of its own
     for (QWidget *w : {static_cast<QWidget *>(calculate), static_cast<QWidget *>(close),
                        static_cast<QWidget *>(portrait), static_cast<QWidget *>(print)})
         layout->addWidget(w);
@@ -199,6 +200,8 @@ TEST(Accelerators, DefaultAndCancelButtonsAreLeftAlone)
     EXPECT_EQ(close->text(), QStringLiteral("Close"));
     EXPECT_EQ(print->text(), QStringLiteral("&Print"));
     EXPECT_EQ(portrait->Caption(), QStringLiteral("P&ortrait"));
+    ASSERT_NE(portrait->Overlay(), nullptr);
+    EXPECT_EQ(portrait->Overlay()->text(), QStringLiteral("P&ortrait"));
 }
 
 TEST(Accelerators, ExistingLettersLabelsAndButtonBoxes)
@@ -243,8 +246,8 @@ TEST(Accelerators, TabSheetsAreScopesOfTheirOwn)
     layout->addWidget(pages);
     auto *sheet1 = new QWidget;
     auto *sheet2 = new QWidget;
-    pages->addTab(sheet1, QStringLiteral("Links"));
-    pages->addTab(sheet2, QStringLiteral("Rechts"));
+    pages->addTab(sheet1, QStringLiteral("Margins"));
+    pages->addTab(sheet2, QStringLiteral("Footer"));
     auto *left1 = new TTrvCheckBox(QStringLiteral("Left"), sheet1);
     auto *left2 = new TTrvCheckBox(QStringLiteral("Left"), sheet2);
     auto *fit = new TTrvCheckBox(QStringLiteral("Fit"), central);
@@ -257,12 +260,19 @@ TEST(Accelerators, TabSheetsAreScopesOfTheirOwn)
     auto *onPage = new QPushButton(QStringLiteral("Rechts"), page);
 
     AssignAccelerators(&window);
-    EXPECT_EQ(pages->tabText(0), QStringLiteral("&Links"));
-    EXPECT_EQ(pages->tabText(1), QStringLiteral("&Rechts"));
-    EXPECT_EQ(fit->Caption(), QStringLiteral("F&it")); // "F" belongs to the menu
-    EXPECT_EQ(left1->Caption(), QStringLiteral("L&eft"));
-    EXPECT_EQ(left2->Caption(), QStringLiteral("L&eft"));
-    EXPECT_EQ(onPage->text(), QStringLiteral("R&echts")); // "R" is a tab's in the enclosing scope
+    // The tabs choose first, in the form's scope; "F" belongs to the menu.
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("&Margins"));
+    EXPECT_EQ(pages->tabText(1), QStringLiteral("F&ooter"));
+    EXPECT_EQ(fit->Caption(), QStringLiteral("F&it"));
+    // Controls on different sheets may share a letter.
+    EXPECT_EQ(left1->Caption(), QStringLiteral("&Left"));
+    EXPECT_EQ(left2->Caption(), QStringLiteral("&Left"));
+    EXPECT_EQ(onPage->text(), QStringLiteral("&Rechts"));
+
+    // A letter of the enclosing scope is not used again on a sheet.
+    auto *more = new TTrvCheckBox(QStringLiteral("Margin"), sheet1);
+    AssignAccelerators(&window);
+    EXPECT_EQ(more->Caption(), QStringLiteral("M&argin")); // "M" is the tab's
 }
 
 } // namespace

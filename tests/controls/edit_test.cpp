@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -381,6 +382,21 @@ TEST_F(EditForm, ReadOnlyKeepsTheTabStop)
     EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
 }
 
+TEST_F(EditForm, ReadOnlyMaskedFieldTakesNoKeys)
+{
+    makeChron();
+    edit->SetAsChron(12 * 600000 + 34 * 10000 + 5 * 1000 + 6 * 10);
+    edit->SetReadOnly(true);
+    edit->setCursorPosition(0);
+    QApplication::clipboard()->setText(QStringLiteral("99:99.99"));
+    type(QStringLiteral("7n"));
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Delete);
+    key(Qt::Key_Insert, Qt::ShiftModifier);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("12:34.56"));
+}
+
 TEST_F(EditForm, ClipboardKeysInAMaskedField)
 {
     makeChron();
@@ -416,6 +432,10 @@ TEST_F(EditForm, TextWithoutSavedMaskCharacters)
     EXPECT_EQ(edit->Text(), QStringLiteral("CD-4  "));
     edit->SetOptions(TEditOptions(eoSaveMaskChars | eoTrimStrings));
     EXPECT_EQ(edit->Text(), QStringLiteral("CD-4"));
+    // Precision builds the mask from the type again, which has none for strings.
+    edit->SetPrecision(2);
+    EXPECT_EQ(edit->Mask(), QString());
+    EXPECT_EQ(edit->EditMask(), QString());
 }
 
 TEST_F(EditForm, EditTypeChangeResetsBoundsAndOptions)
@@ -508,6 +528,32 @@ TEST_F(EditForm, LookupButtonLabelAndPopup)
 
     lookup->SetEntries({});
     EXPECT_EQ(lookup->PopupButton(), nullptr);
+}
+
+TEST(EditLookup, ControlsFollowTheFieldToItsParent)
+{
+    // Made before it has a parent, as a layout-built form does.
+    auto *edit = new TTrvEdit;
+    edit->Lookup()->SetShowDispLabel(true);
+    edit->Lookup()->SetEntries({QStringLiteral("M=Men")});
+    edit->SetText(QStringLiteral("M"));
+    EXPECT_EQ(edit->Lookup()->PopupButton(), nullptr);
+
+    QWidget form;
+    auto *layout = new QVBoxLayout(&form);
+    layout->addWidget(edit);
+    ASSERT_NE(edit->Lookup()->PopupButton(), nullptr);
+    EXPECT_EQ(edit->Lookup()->PopupButton()->parentWidget(), &form);
+    EXPECT_EQ(edit->Lookup()->DispLabel()->text(), QStringLiteral("Men"));
+    form.show();
+    EXPECT_TRUE(edit->Lookup()->PopupButton()->isVisible());
+    EXPECT_TRUE(edit->Lookup()->DispLabel()->isVisible());
+    edit->hide();
+    EXPECT_FALSE(edit->Lookup()->PopupButton()->isVisible());
+
+    QPointer<QToolButton> button = edit->Lookup()->PopupButton();
+    delete edit;
+    EXPECT_TRUE(button.isNull());
 }
 
 } // namespace

@@ -71,6 +71,27 @@ TEST(EditMask, DateTextFormatFromLocaleFormats)
             << c.format;
 }
 
+TEST(EditMask, DateTextFormatFromQtFormats)
+{
+    struct Case {
+        const char *qtFormat;
+        const char *expected;
+        char16_t separator;
+    } cases[] = {
+        {"M/d/yy", "mm/dd/yyyy", u'/'},      {"dd.MM.yy", "dd.mm.yyyy", u'.'},
+        {"yyyy-MM-dd", "yyyy-mm-dd", u'-'},  {"yyyy/M/d", "yyyy/mm/dd", u'/'},
+        {"yyyy. MM. dd.", "yyyy.mm.dd", u'.'}, {"d MMM yyyy", "dd/mm/yyyy", u'/'},
+        {"ddd, d.M.yyyy", "dd.mm.yyyy", u'.'}, {"dd'r.'MM.yy", "dd.mm.yyyy", u'.'},
+    };
+    for (const Case &c : cases) {
+        QChar separator;
+        const QString format = QtDateTextFormat(QString::fromUtf8(c.qtFormat), &separator);
+        EXPECT_EQ(separator, QChar(c.separator)) << c.qtFormat;
+        if (separator == QChar(c.separator))
+            EXPECT_EQ(format, QString::fromUtf8(c.expected)) << c.qtFormat;
+    }
+}
+
 TEST(EditMask, ApplyMaskNormalisesPositionByPosition)
 {
     EXPECT_EQ(ApplyMask(QStringLiteral("  :  .  "), chronMask), QStringLiteral("__:__.__"));
