@@ -170,6 +170,8 @@ public:
 };
 
 // A file for a name resolved against base (or the program's folder); an empty name gives an empty path.
+// A base folder that does not exist yet is created first (so do File, SubDirectory and the write probe of
+// a folder); the program's folder is never created.
 BSRef<IBSFile> NewFile(const QString &name, const BSRef<IBSDirectory> &base = {});
 // A folder for a name resolved against base (or the program's folder); an empty name gives the base.
 BSRef<IBSDirectory> NewDirectory(const QString &name, const BSRef<IBSDirectory> &base = {});

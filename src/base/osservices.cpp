@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 bool BSRunProgram(const QString &program, const QStringList &arguments, bool visible, bool wait,
                   const QString &workingFolder)
@@ -82,8 +83,15 @@ bool removePath(const QString &path, bool toRecycleBin)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return true;
-    if (toRecycleBin && QFile::moveToTrash(path))
-        return true;
+    // A path that cannot go to the trash stays: the caller asked for a way back.
+    if (toRecycleBin) {
+        // Without the data folder the trash cannot be made there (and would be made in the current
+        // directory instead).
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (data.isEmpty() || !QDir().mkpath(data))
+            return false;
+        return QFile::moveToTrash(path);
+    }
     if (info.isDir() && !info.isSymLink())
         return QDir(path).removeRecursively();
     return QFile::remove(path);

@@ -20,7 +20,8 @@ bool BSRunAndCapture(const QString &program, const QStringList &arguments,
 
 // Deletes a file, or a folder with everything in it. When the last component holds "*" or "?", deletes
 // the files (never folders) in that folder whose names match it. With toRecycleBin the paths go to the
-// desktop trash. Answers whether everything named is gone.
+// desktop trash; a path the trash does not take is left as it is. Answers whether everything named is
+// gone.
 bool BSDeleteFiles(const QString &path, bool toRecycleBin);
 
 // Shows a folder in the desktop's file manager (xdg-open). Answers whether the request was started.

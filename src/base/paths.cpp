@@ -20,8 +20,9 @@ struct SpecialPaths {
 
 SpecialPaths &specialPaths()
 {
-    static SpecialPaths paths;
-    return paths;
+    // Never destroyed: code running while the program ends may still ask for them.
+    static SpecialPaths *paths = new SpecialPaths;
+    return *paths;
 }
 
 QString withoutTrailingSlash(QString path)

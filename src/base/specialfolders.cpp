@@ -7,21 +7,30 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdlib>
+
 namespace {
 
 struct FolderState {
     QString programFolder;   // set for tests; empty: the executable's folder
     QString tempFolder;      // set for tests; empty: the system's temp folder
     QString tempFilePrefix;
-
-    // Deletes the program's temporary files when the program ends.
-    ~FolderState() { BSDeleteTempFiles(); }
 };
 
+void deleteTempFilesAtExit()
+{
+    BSDeleteTempFiles();
+}
+
+// Never destroyed, so code that runs while the program ends still finds its folders; the program's
+// temporary files are deleted at exit.
 FolderState &state()
 {
-    static FolderState s;
-    return s;
+    static FolderState *s = [] {
+        std::atexit(deleteTempFilesAtExit);
+        return new FolderState;
+    }();
+    return *s;
 }
 
 QString withoutTrailingSlash(QString path)

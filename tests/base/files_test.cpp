@@ -370,6 +370,48 @@ TEST_F(FilesTest, CopyMoveAndDelete)
     EXPECT_FALSE(sub->Exists());
 }
 
+bool appears(const QString &file)
+{
+    for (int i = 0; i < 500 && !QFileInfo::exists(file); ++i)
+        QThread::msleep(10);
+    return QFileInfo::exists(file);
+}
+
+TEST_F(FilesTest, ProgramsStartWithoutWaiting)
+{
+    write(QStringLiteral("prog/start.sh"), "#!/bin/sh\ntouch \"$1\"\n");
+    QFile::setPermissions(path(QStringLiteral("prog/start.sh")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    auto script = NewFile(QStringLiteral("start.sh"));
+    EXPECT_TRUE(script->Run(path(QStringLiteral("temp/ran"))));
+    EXPECT_TRUE(appears(path(QStringLiteral("temp/ran"))));
+    // An executable is opened by starting it with the parameters.
+    EXPECT_TRUE(script->Open(path(QStringLiteral("temp/opened"))));
+    EXPECT_TRUE(appears(path(QStringLiteral("temp/opened"))));
+    EXPECT_FALSE(NewFile(QStringLiteral("none.sh"))->Open());
+    EXPECT_FALSE(NewFile(QString())->Open());
+}
+
+TEST_F(FilesTest, DeletingToTheTrashKeepsTheFileThere)
+{
+    // The trash of a home folder inside the temporary folder, never the user's own.
+    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", path(QString()).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toLocal8Bit());
+    write(QStringLiteral("prog/old.txt"), "old");
+    auto old = NewFile(QStringLiteral("old.txt"));
+    const bool gone = old->Delete(true);
+    qputenv("HOME", savedHome);
+    if (savedData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedData);
+    EXPECT_TRUE(gone);
+    EXPECT_FALSE(old->Exists());
+    EXPECT_EQ(read(path(QStringLiteral("data/Trash/files/old.txt"))), QByteArray("old"));
+    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath(QStringLiteral("files/old.txt"))));
+}
+
 TEST_F(FilesTest, ForceAndDeleteAllFiles)
 {
     auto dir = NewDirectory(QStringLiteral("x/y/z"));

@@ -188,6 +188,16 @@ TEST(StreamReader, MapsTakeTheFirstValueOfARepeatedName)
     EXPECT_EQ(NewMemoryReader("")->ReadStringMap()->Count(), 0);
 }
 
+TEST(StreamReader, ReadsTheProgramsResources)
+{
+    for (const char *name : {"ReaderFixture", ":/ReaderFixture"}) {
+        auto reader = NewResourceReader(QString::fromUtf8(name));
+        EXPECT_EQ(reader->LineCount(), 3) << name;
+        EXPECT_EQ(reader->ReadLine(), QStringLiteral("Name=Mirevo"));
+        EXPECT_EQ(reader->ReadStringMap()->GetText(), QStringLiteral("1=FINA\n"));
+    }
+}
+
 TEST(StreamReader, MissingFilesAndResources)
 {
     EXPECT_THROW(NewFileReader(QStringLiteral("/nonexistent/file.txt")), EBSStreamError);
