@@ -1,6 +1,7 @@
 #include "frame/trvapplication.h"
 
 #include "controls/translation.h"
+#include "frame/bsconfig.h"
 #include "frame/bsuivisual.h"
 #include "frame/crashreporter.h"
 #include "frame/versioninfo.h"
@@ -40,6 +41,7 @@ TTrvApplication::TTrvApplication(int &argc, char **argv)
     if (RegisteredUIClassName().isEmpty())
         RegisterUIClass<TBSUIVisual>();
     InstallFormTranslator();
+    InstallUserLanguageReader();
 }
 
 TTrvApplication::~TTrvApplication() = default;

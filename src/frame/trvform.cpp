@@ -2,6 +2,9 @@
 
 #include "controls/accelerator.h"
 #include "controls/translation.h"
+#include "frame/bsconfig.h"
+#include "frame/bssystem.h"
+#include "frame/bsuivisual.h"
 #include "frame/inistored.h"
 #include "frame/placement.h"
 #include "frame/trvapplication.h"
@@ -13,6 +16,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
@@ -188,7 +193,25 @@ void TTrvForm::showEvent(QShowEvent *event)
 
 void TTrvForm::insertServiceMenus()
 {
+    auto *bar = findChild<QMenuBar *>();
+    if (!bar || RegisteredUIClassName().isEmpty())
+        return;
+    QMenu *firstMenu = nullptr;
+    for (QAction *action : bar->actions()) {
+        if (action->menu()) {
+            firstMenu = action->menu();
+            break;
+        }
+    }
+    auto *ui = dynamic_cast<TBSUIVisualAbstract *>(&BSUI());
+    if (!firstMenu || !ui)
+        return;
     g_serviceMenusInserted = true;
+    // Each goes in as the first entry, so DEBUG ends up above ADMIN.
+    if (BSUser()->IsProjectAdmin())
+        firstMenu->insertAction(firstMenu->actions().value(0), ui->AdminMenu());
+    if (TBSSystem::IsDebugMode())
+        firstMenu->insertAction(firstMenu->actions().value(0), ui->DebugMenu());
 }
 
 void TTrvForm::moveEvent(QMoveEvent *event)

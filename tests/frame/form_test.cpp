@@ -5,6 +5,7 @@
 #include "frame/trvform.h"
 #include "i18n/language.h"
 
+#include "modalhelper.h"
 #include "settingsfixture.h"
 #include "qstringprint.h"
 
@@ -342,19 +343,13 @@ struct BoxAnswer
 BoxAnswer answerNextBox(QMessageBox::StandardButton answer, const std::function<void()> &open)
 {
     BoxAnswer seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer.stop();
+    whenModal<QMessageBox>([&](QMessageBox *box) {
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
         seen.buttons = box->standardButtons();
         box->button(answer)->click();
     });
-    timer.start(10);
     open();
     return seen;
 }

@@ -14,8 +14,8 @@ mirevo_add_test(frame_crash_tests SOURCES crash_test.cpp DEPS Mirevo::config Qt6
 target_compile_definitions(frame_crash_tests PRIVATE CRASH_HELPER="$<TARGET_FILE:frame_crash_helper>")
 add_dependencies(frame_crash_tests frame_crash_helper)
 
-mirevo_add_test(frame_gui_tests GUI
-  SOURCES form_test.cpp startscreen_test.cpp testform.ui nosnapform.ui
+mirevo_add_test(frame_gui_tests GUI LABEL gui
+  SOURCES form_test.cpp startscreen_test.cpp servicemenus_test.cpp testform.ui nosnapform.ui
   DEPS Mirevo::frame Mirevo::settings)
 
 # Shows the frame's windows for a look on a display: frame_showcase start|about|chooser|error.

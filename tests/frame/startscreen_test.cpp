@@ -4,6 +4,7 @@
 #include "frame/trvapplication.h"
 #include "frame/versioninfo.h"
 
+#include "modalhelper.h"
 #include "settingsfixture.h"
 #include "qstringprint.h"
 
@@ -116,35 +117,18 @@ TEST_F(StartScreenTest, WithoutStartupDoneTheScreenStaysAndIsCheckedEvery50Ms)
     EXPECT_LT(clock.elapsed(), 500);
 }
 
-// Closes the next modal about box with the key and records whether its OK button was visible.
-void closeAboutWith(Qt::Key key, bool &okVisible, bool &seen)
-{
-    QTimer::singleShot(50, [&, key] {
-        auto *about = qobject_cast<TTrvFTarvoScreen *>(QApplication::activeModalWidget());
-        if (!about)
-            return;
-        seen = true;
-        okVisible = about->findChild<QPushButton *>(QStringLiteral("BOK"))->isVisible();
-        QTest::keyClick(about, key);
-    });
-}
-
 TEST_F(StartScreenTest, AboutBoxIsModalWithOKAndClosesWithEscape)
 {
     bool okVisible = false;
-    bool seen = false;
-    closeAboutWith(Qt::Key_Escape, okVisible, seen);
-    QTimer failSafe;
-    failSafe.setSingleShot(true);
-    QObject::connect(&failSafe, &QTimer::timeout, [] {
-        if (QWidget *w = QApplication::activeModalWidget())
-            w->hide();
+    bool closedByEscape = false;
+    whenModal<TTrvFTarvoScreen>([&](TTrvFTarvoScreen *about) {
+        okVisible = about->findChild<QPushButton *>(QStringLiteral("BOK"))->isVisible();
+        QTest::keyClick(about, Qt::Key_Escape);
+        closedByEscape = !about->isVisible();
     });
-    failSafe.start(5000);
     SystemX().ShowAbout();
-    EXPECT_TRUE(seen);
     EXPECT_TRUE(okVisible);
-    EXPECT_TRUE(failSafe.isActive()) << "the about box did not close with Escape";
+    EXPECT_TRUE(closedByEscape);
 }
 
 TEST_F(StartScreenTest, AboutBoxComesBackWhereItWasLeft)
