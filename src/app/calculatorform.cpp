@@ -2,6 +2,7 @@
 
 #include "app/calculation.h"
 #include "app/historydelegate.h"
+#include "app/historylayout.h"
 #include "controls/combobox.h"
 #include "controls/edit.h"
 #include "controls/listbox.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLayout>
 
 TTrvFPCalculator::TTrvFPCalculator(QWidget *parent)
     : TTrvForm(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -29,6 +31,11 @@ TTrvFPCalculator::TTrvFPCalculator(QWidget *parent)
     m_ui->EAge->SetAlignment(TTrvEdit::taRightJustify);
     fitInputColumn();
     arrangeTabOrder();
+    // The gender group is designed 35 pixels high: its caption and one row of buttons, no more.
+    if (QLayout *buttons = m_ui->RgrGeschlecht->layout()) {
+        buttons->setContentsMargins(6, 0, 6, 0);
+        buttons->setSpacing(0);
+    }
 
     // The history: fixed rows drawn in columns on the button-face colour.
     TTrvListBox *history = m_ui->LBPoints;
@@ -146,9 +153,13 @@ void TTrvFPCalculator::CalculateClick()
         const TCalcOutput output = Calculate(*m_table, input);
         m_ui->EPoints->SetAsInteger(output.points);
         m_ui->ETime->SetAsChron(output.chron);
-        m_ui->LBPoints->insertItem(0, HistoryLine(m_table->ShortName(), m_ui->CBSwimStyle->currentText(),
-                                                  GenderName(m_ui->RgrGeschlecht->ItemIndex()), Age(),
-                                                  output.chron, output.points));
+        const QString line = HistoryLine(m_table->ShortName(), m_ui->CBSwimStyle->currentText(),
+                                         GenderName(m_ui->RgrGeschlecht->ItemIndex()), Age(), output.chron,
+                                         output.points);
+        auto *item = new QListWidgetItem(line);
+        // The whole line, for items shortened in their column.
+        item->setToolTip(HistoryLineText(line));
+        m_ui->LBPoints->insertItem(0, item);
     }
     FocusInput();
 }

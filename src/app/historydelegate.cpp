@@ -25,8 +25,11 @@ void THistoryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         const auto pieces = HistoryLinePieces(line, r.left(), r.top(), r.left() + r.width(),
                                               [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
         painter->setClipRect(r);
-        for (const THistoryPiece &piece : pieces)
-            painter->drawText(piece.x, piece.y + metrics.ascent(), piece.text);
+        for (const THistoryPiece &piece : pieces) {
+            const QString text =
+                piece.maxWidth < 0 ? piece.text : metrics.elidedText(piece.text, Qt::ElideRight, piece.maxWidth);
+            painter->drawText(piece.x, piece.y + metrics.ascent(), text);
+        }
     }
     painter->restore();
 }

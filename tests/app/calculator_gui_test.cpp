@@ -114,6 +114,7 @@ TEST_F(CalculatorPanel, TypedTimeAndEnterPutsALineOnTop)
     ASSERT_EQ(calc().History()->count(), 2);
     EXPECT_EQ(topLine(), QStringLiteral("FINA 2004;100m Freestyle;Men;99;50.00;901 Pt."));
     EXPECT_EQ(calc().History()->item(1)->text(), QStringLiteral("DSV Masters 98;50m Freestyle;Men;99;50.00;0 Pt."));
+    EXPECT_EQ(calc().History()->item(0)->toolTip(), QStringLiteral("FINA 2004, 100m Freestyle, Men, 50.00, 901 Pt."));
     // The typed time is written back in its normal form, the points go into the points field.
     EXPECT_EQ(calc().TimeEdit()->AsChron(), 500000);
     EXPECT_EQ(calc().PointsEdit()->Text(), QStringLiteral("901"));
@@ -322,6 +323,18 @@ TEST_F(CalculatorPanel, TabOrder)
                            QStringLiteral("EPoints"), QStringLiteral("BCalculate"), QStringLiteral("CBPointTables")};
     EXPECT_EQ(visited, expected) << visited.join(QLatin1Char(',')).toStdString();
     EXPECT_FALSE(calc().History()->focusPolicy() & Qt::TabFocus);
+
+    // Backwards from the time field after a calculation.
+    QTest::mouseClick(calc().TimeMode(), Qt::LeftButton);
+    calc().CalculateClick();
+    QStringList back{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        back << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(back, QStringList({QStringLiteral("ETime"), QStringLiteral("RBTime"), QStringLiteral("EAge"),
+                                 QStringLiteral("RgrGeschlechtItem1")}))
+        << back.join(QLatin1Char(',')).toStdString();
 }
 
 TEST_F(CalculatorPanel, DesignPositions)

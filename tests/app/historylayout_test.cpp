@@ -16,13 +16,14 @@ int sevenPerChar(const QString &text)
 struct Piece {
     const char *text;
     int x;
+    int maxWidth = -1;
 };
 
 std::vector<THistoryPiece> expected(std::initializer_list<Piece> pieces, int y)
 {
     std::vector<THistoryPiece> result;
     for (const Piece &p : pieces)
-        result.push_back({QString::fromUtf8(p.text), p.x, y});
+        result.push_back({QString::fromUtf8(p.text), p.x, y, p.maxWidth});
     return result;
 }
 
@@ -33,6 +34,7 @@ void expectPieces(const std::vector<THistoryPiece> &actual, const std::vector<TH
         EXPECT_EQ(actual[i].text.toStdString(), wanted[i].text.toStdString()) << "piece " << i;
         EXPECT_EQ(actual[i].x, wanted[i].x) << "piece " << i;
         EXPECT_EQ(actual[i].y, wanted[i].y) << "piece " << i;
+        EXPECT_EQ(actual[i].maxWidth, wanted[i].maxWidth) << "piece " << i;
     }
 }
 
@@ -49,9 +51,9 @@ TEST(HistoryLayout, AgeEndsAtItsColumnAndRowsMayBeShifted)
 {
     // An item rectangle starting at x 10 (and ending at 410): the left columns move with it, the right
     // ones end relative to its right edge.
-    expectPieces(HistoryLinePieces(QStringLiteral("Rudolph Table 2005;50m Freestyle;Women;12;30.00;146 Pt."), 10, 0, 410,
+    expectPieces(HistoryLinePieces(QStringLiteral("Rudolph 2005;50m Freestyle;Women;12;30.00;146 Pt."), 10, 0, 410,
                                    sevenPerChar),
-                 expected({{"Rudolph Table 2005", 10}, {"50m Freestyle", 110}, {"Women", 220},
+                 expected({{"Rudolph 2005", 10}, {"50m Freestyle", 110}, {"Women", 220},
                            {"12", 410 - 110 - 14}, {"30.00", 410 - 55 - 35}, {"146 Pt.", 410 - 49}},
                           1));
 }
@@ -65,6 +67,29 @@ TEST(HistoryLayout, EmptyItemsAreNotDrawn)
     expectPieces(HistoryLinePieces(QStringLiteral("A;B;C;98"), 0, 0, 400, sevenPerChar),
                  expected({{"A", 0}, {"B", 100}, {"C", 210}, {"98", 290 - 14}}, 1));
     EXPECT_TRUE(HistoryLinePieces(QString(), 0, 0, 400, sevenPerChar).empty());
+}
+
+TEST(HistoryLayout, LongTextsStopBeforeTheNextItem)
+{
+    // 126 pixels of table name have 96 (to 4 pixels before the event), 168 pixels of relay 106; the
+    // gender runs up to the time when the age is hidden.
+    expectPieces(HistoryLinePieces(QStringLiteral("Rudolph Table 2005;4 x 100m Freestyle Relay;Extraordinary gender;99;3:20.00;1411 Pt."),
+                                   0, 0, 400, sevenPerChar),
+                 expected({{"Rudolph Table 2005", 0, 96}, {"4 x 100m Freestyle Relay", 100, 106},
+                           {"Extraordinary gender", 210, 345 - 49 - 4 - 210}, {"3:20.00", 345 - 49}, {"1411 Pt.", 400 - 56}},
+                          1));
+    // Exactly filling the room is no overflow.
+    const auto fits = HistoryLinePieces(QStringLiteral("T;E;G;12"), 0, 0, 400,
+                                        [](const QString &text) { return text == QLatin1String("T") ? 96 : 10; });
+    EXPECT_EQ(fits.at(0).maxWidth, -1);
+}
+
+TEST(HistoryLayout, LineTextForTheTooltip)
+{
+    EXPECT_EQ(HistoryLineText(QStringLiteral("FINA 2004;4 x 100m Freestyle Relay;Men;99;3:20.00;1411 Pt.")),
+              QStringLiteral("FINA 2004, 4 x 100m Freestyle Relay, Men, 3:20.00, 1411 Pt."));
+    EXPECT_EQ(HistoryLineText(QStringLiteral("Rudolph Table 2005;50m Freestyle;Women;12;;0 Pt.")),
+              QStringLiteral("Rudolph Table 2005, 50m Freestyle, Women, 12, 0 Pt."));
 }
 
 TEST(HistoryLayout, WidthsComeFromTheMeasure)
