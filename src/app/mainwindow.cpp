@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTimer>
 
 QIcon MainImage(TMainImage image)
 {
@@ -115,6 +116,12 @@ void TFMain::showEvent(QShowEvent *event)
 {
     TTrvForm::showEvent(event);
     SystemX().StartupDone();
+    // A start screen still up stays in front of this window until it closes, also where no window
+    // manager moves it there.
+    QTimer::singleShot(0, this, [] {
+        if (TTrvTarvoForm *screen = SystemX().StartScreen())
+            screen->raise();
+    });
 }
 
 void TFMain::keyPressEvent(QKeyEvent *event)
