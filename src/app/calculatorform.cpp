@@ -45,6 +45,7 @@ TTrvFPCalculator::TTrvFPCalculator(QWidget *parent)
     palette.setColor(QPalette::Text, palette.color(QPalette::ButtonText));
     history->setPalette(palette);
     history->setAutoFillBackground(true);
+    // Rows are 15 pixels high: an 11-pixel font leaves room above and below the text.
     QFont small = history->font();
     small.setPixelSize(11);
     history->setFont(small);
@@ -72,7 +73,8 @@ TTrvFPCalculator::TTrvFPCalculator(QWidget *parent)
 
 TTrvFPCalculator::~TTrvFPCalculator()
 {
-    qApp->removeEventFilter(this);
+    if (qApp)
+        qApp->removeEventFilter(this);
 }
 
 void TTrvFPCalculator::fitInputColumn()
