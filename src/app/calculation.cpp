@@ -33,7 +33,8 @@ TCalcOutput Calculate(IBSSwPoints &table, const TCalcInput &input)
         output.chron = input.chron;
         output.points = table.PointsForTime(*style, input.gender, input.age, ChronToSwimTime(input.chron));
     } else {
-        output.points = std::min(input.points, CalcMaxPoints);
+        // Negative points earn nothing: no time, as for 0 points.
+        output.points = std::clamp(input.points, int32_t(0), CalcMaxPoints);
         output.chron = SwimTimeToChron(table.TimeForPoints(*style, input.gender, input.age, output.points));
     }
     return output;

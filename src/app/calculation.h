@@ -12,7 +12,7 @@
 // swim style, and either the points for a typed time or the time for typed points. GUI-free, so the
 // command line and the panel compute the same way.
 
-// The most points the calculator's points field takes; more are read as this.
+// The most points the calculator's points field takes; more are read as this, fewer than 0 as 0.
 inline constexpr int32_t CalcMaxPoints = 1100;
 
 struct TCalcInput {
@@ -22,7 +22,7 @@ struct TCalcInput {
     int32_t age = 99;              // 1..99
     bool pointsMode = false;       // false: points for chron; true: time for points
     TChron chron = 0;              // the typed time (time mode)
-    int32_t points = 0;            // the typed points (points mode), 0 or more
+    int32_t points = 0;            // the typed points (points mode); below 0 counts as 0
 };
 
 struct TCalcOutput {

@@ -1,14 +1,20 @@
 #include "app/cli.h"
+#include "app/guiprogram.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 
-#include <cstdio>
-
-// Entry point. With a command the program answers on the command line; without one it will open the
-// calculator window, and until that exists it prints the help.
+// Entry point. Without a command the calculator window opens; with one the program answers on the
+// command line and needs no display.
 int main(int argc, char *argv[])
 {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!CliHasCommand(args))
+        return RunCalculatorWindow(argc, argv);
+
     QCoreApplication app(argc, argv);
     QFile in;
     QFile out;

@@ -228,6 +228,7 @@ void TLanguage::ChooseInterfaceLanguage(TLanguageIndex requested)
     TLanguageIndex index = requested;
     if (requested >= LanguageAutomatic)
         index = LanguageIndexForLocale(UserLanguageLocale()).value_or(DefaultLanguage);
+    m_chosenLanguage = index;
     try {
         LoadLanguage(index, true);
     } catch (const ETextFileError &) {

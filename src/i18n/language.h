@@ -54,6 +54,9 @@ public:
 
     // Chooses and loads the interface language as at start: 25 takes it from the user's language.
     void ChooseInterfaceLanguage(TLanguageIndex requested);
+    // The interface language chosen by ChooseInterfaceLanguage (the user's language in place of 25),
+    // whether or not its file exists; LanguageAutomatic before the choice.
+    TLanguageIndex ChosenLanguage() const { return m_chosenLanguage; }
 
     TLanguageIndex CurrentLanguage() const { return m_currentLanguage; }
     TLanguageIndex PrintLanguage() const { return m_printLanguage; }
@@ -91,6 +94,7 @@ private:
     TLanguageIndex m_helpLanguage = DefaultLanguage;
     TLanguageIndex m_currentLanguage = DefaultLanguage;
     TLanguageIndex m_printLanguage = DefaultLanguage;
+    TLanguageIndex m_chosenLanguage = LanguageAutomatic;
     QStringList m_sections;
     QStringList m_lines;
     std::vector<IndexEntry> m_index;

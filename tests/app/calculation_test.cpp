@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 struct TypedTimeCase {
@@ -49,6 +51,14 @@ TEST(Calculation, TimeModeAndPointsMode)
     input.points = 2000; // read as 1100
     output = Calculate(*fina, input);
     EXPECT_EQ(output.points, CalcMaxPoints);
+
+    // Negative points count as 0: no time, whatever the formula would make of them.
+    for (const int32_t negative : {-1, -500, std::numeric_limits<int32_t>::min()}) {
+        input.points = negative;
+        output = Calculate(*fina, input);
+        EXPECT_EQ(output.points, 0) << negative;
+        EXPECT_EQ(output.chron, 0) << negative;
+    }
 
     // Time mode is not capped.
     input.pointsMode = false;

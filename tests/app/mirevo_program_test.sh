@@ -89,11 +89,20 @@ case "$err" in
   *) fail "no warning for a table file without ID: [$err]" ;;
 esac
 
-# Without a command the program prints its help.
-out=$("$mirevo")
+# "--help" prints the help.
+out=$("$mirevo" --help)
 code=$?
-[ "$code" = 0 ] || fail "no command: exit status $code"
-case "$out" in Usage:*) ;; *) fail "no command: printed [$out]" ;; esac
+[ "$code" = 0 ] || fail "--help: exit status $code"
+case "$out" in Usage:*) ;; *) fail "--help printed [$out]" ;; esac
+
+# Without a command the calculator window opens (here on the offscreen platform) and stays until closed.
+# It reads the same table files as the command line: the file without an ID is named on stderr.
+err=$(mktemp)
+QT_QPA_PLATFORM=offscreen timeout 5 "$mirevo" >/dev/null 2>"$err"
+code=$?
+[ "$code" = 124 ] || fail "no command: the window did not stay open (exit status $code: $(cat "$err"))"
+grep -q "noid.txt skipped: its header has no ID= line" "$err" || fail "no command: no warning for noid.txt: $(cat "$err")"
+rm -f "$err"
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed" >&2
