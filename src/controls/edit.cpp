@@ -572,7 +572,9 @@ void TTrvEdit::typeCharacter(QChar c)
     const bool selected = hasSelectedText();
     const int caret = selected ? selectionStart() : cursorPosition();
     const int length = selected ? int(selectedText().size()) : 0;
-    const TMaskEditResult result = MaskTypeChar(QLineEdit::text(), m_mask, caret, length, typed.at(0));
+    const TMaskEditResult result = m_editType == etChron
+                                       ? ChronTypeChar(QLineEdit::text(), m_mask, caret, length, typed.at(0))
+                                       : MaskTypeChar(QLineEdit::text(), m_mask, caret, length, typed.at(0));
     if (result.beep)
         QApplication::beep();
     setShownText(result.text);

@@ -308,6 +308,35 @@ TMaskEditResult MaskTypeChar(const QString &text, const QString &mask, int caret
     return result;
 }
 
+TMaskEditResult ChronTypeChar(const QString &text, const QString &mask, int caret, int selLength, QChar c)
+{
+    // Positions of the chrono mask: 0-1 minutes, 2 ":", 3-4 seconds, 5 ".", 6 tenths, 7 hundredths.
+    const bool chronLayout = mask.size() >= 8 && mask.at(2) == u':' && mask.at(5) == u'.' && text.size() >= 8;
+    if (!chronLayout || selLength > 0 || (c != u'.' && c != u':'))
+        return MaskTypeChar(text, mask, caret, selLength, c);
+
+    if (caret > 0 && caret <= text.size() && text.at(caret - 1) == c)
+        return TMaskEditResult{text, caret, false};
+
+    auto isDigit = [&](int i) { return text.at(i).isDigit(); };
+    const bool minutesTyped = isDigit(0) || isDigit(1);
+    const bool secondsEmpty = !isDigit(3) && !isDigit(4);
+    if (c == u'.' && caret <= 3 && minutesTyped && secondsEmpty) {
+        QString digits;
+        for (int i = 0; i < 2; ++i)
+            if (isDigit(i))
+                digits += text.at(i);
+        QString moved = text;
+        moved[0] = u' ';
+        moved[1] = u' ';
+        const QString seconds = digits.rightJustified(2, u' ');
+        moved[3] = seconds.at(0);
+        moved[4] = seconds.at(1);
+        return TMaskEditResult{ApplyMask(moved, mask), 6, false};
+    }
+    return MaskTypeChar(text, mask, caret, selLength, c);
+}
+
 TMaskEditResult MaskErase(const QString &text, const QString &mask, int caret, int selLength, bool backspace)
 {
     TMaskEditResult result{text, caret, false};

@@ -81,6 +81,13 @@ struct TMaskEditResult {
 // selLength > 0. Never inserts: either writes c at one position or refuses with a beep.
 TMaskEditResult MaskTypeChar(const QString &text, const QString &mask, int caret, int selLength, QChar c);
 
+// Typing in a chrono field: MaskTypeChar with two corrections, so that a time typed as it is written
+// reads as that time. A "." or ":" typed right behind the same separator (the caret has already jumped
+// over it) changes nothing instead of landing in the digit behind it ("3:20.00"); and a "." typed while
+// only minute digits are filled in moves those digits into the seconds ("50.00" is 50 seconds, not 50
+// minutes).
+TMaskEditResult ChronTypeChar(const QString &text, const QString &mask, int caret, int selLength, QChar c);
+
 // Delete (backspace false) or Backspace (true) at the caret, or over the selection when selLength > 0.
 // The result text has the mask applied.
 TMaskEditResult MaskErase(const QString &text, const QString &mask, int caret, int selLength, bool backspace);

@@ -109,8 +109,9 @@ TEST_F(CalculatorPanel, TypedTimeAndEnterPutsALineOnTop)
     typeAndEnter(false, "005000");
     EXPECT_EQ(topLine(), QStringLiteral("DSV Masters 98;50m Freestyle;Men;99;50.00;0 Pt."));
 
+    // Typed as a coach writes it.
     choose(3000, 1, 1, 0, "99");
-    typeAndEnter(false, "005000");
+    typeAndEnter(false, "50.00");
     ASSERT_EQ(calc().History()->count(), 2);
     EXPECT_EQ(topLine(), QStringLiteral("FINA 2004;100m Freestyle;Men;99;50.00;901 Pt."));
     EXPECT_EQ(calc().History()->item(1)->text(), QStringLiteral("DSV Masters 98;50m Freestyle;Men;99;50.00;0 Pt."));
@@ -145,7 +146,7 @@ TEST_F(CalculatorPanel, CasesThatMatter)
          "FINA 2004;100m Freestyle;Men;99;50.00;901 Pt.", "901", bsscLC},
         {"SNC names its pool", 1004, 0, 0, 1, "99", false, "003000", "SNC SC 2003/2004;50m Freestyle;Women;99;30.00;0 Pt.",
          "", bsscSC},
-        {"relay looked up as 400 free", 3000, 19, 1, 0, "99", false, "032000",
+        {"relay looked up as 400 free", 3000, 19, 1, 0, "99", false, "3:20.00",
          "FINA 2004;4 x 100m Freestyle Relay;Men;99;3:20.00;1411 Pt.", "1411", bsscLC},
         {"empty time", 3000, 1, 1, 0, "99", false, "", "FINA 2004;100m Freestyle;Men;99;;0 Pt.", "", bsscLC},
         {"no time", 3000, 1, 1, 0, "99", false, "nt", "FINA 2004;100m Freestyle;Men;99;;0 Pt.", "", bsscLC},

@@ -88,15 +88,18 @@ TEST_F(EditForm, ColonJumpsToTheSeconds)
     EXPECT_EQ(edit->text(), QStringLiteral("1_:23.4_"));
 }
 
-TEST_F(EditForm, FullStopBehindTheStopGoesIntoTheTenths)
+// The caret has jumped over the "." already: typing it as well changes nothing, and the time typed as
+// written reads as that time.
+TEST_F(EditForm, FullStopBehindTheStopChangesNothing)
 {
     makeChron();
     type(QStringLiteral("1234"));
     ASSERT_EQ(edit->cursorPosition(), 6);
     type(QStringLiteral("."));
-    EXPECT_EQ(edit->text(), QStringLiteral("12:34.._"));
-    edit->ApplyMask();
     EXPECT_EQ(edit->text(), QStringLiteral("12:34.__"));
+    EXPECT_EQ(edit->cursorPosition(), 6);
+    type(QStringLiteral("56"));
+    EXPECT_EQ(edit->AsChron(), 7545060);
 }
 
 TEST_F(EditForm, BackspaceRunsAndLiterals)

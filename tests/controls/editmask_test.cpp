@@ -164,6 +164,43 @@ TEST(EditMask, TypingSequencesInChronField)
     }
 }
 
+// A time typed as it is written reads as that time.
+TEST(EditMask, ChronFieldTakesTimesAsTheyAreWritten)
+{
+    struct Case {
+        const char *keys;
+        const char *text;
+        int caretAfter;
+    } cases[] = {
+        {"50.00", "__:50.00", 8},
+        {"5.1", "__:_5.1_", 7},
+        {"3:20.00", "3_:20.00", 8},
+        {"1:02.37", "1_:02.37", 8},
+        {"12:34.56", "12:34.56", 8},
+        {"005000", "00:50.00", 8},
+        {":50.00", "__:50.00", 8},
+        // A second separator typed behind its twin changes nothing.
+        {"1::", "1_:__.__", 3},
+    };
+    for (const Case &c : cases) {
+        QString text = QStringLiteral("__:__.__");
+        int caret = 0;
+        int beeps = 0;
+        for (const QChar key : QString::fromUtf8(c.keys)) {
+            const TMaskEditResult r = ChronTypeChar(text, chronMask, caret, 0, key);
+            text = r.text;
+            caret = r.caret;
+            beeps += r.beep ? 1 : 0;
+        }
+        EXPECT_EQ(text, QString::fromUtf8(c.text)) << c.keys;
+        EXPECT_EQ(caret, c.caretAfter) << c.keys;
+        EXPECT_EQ(beeps, 0) << c.keys;
+    }
+    // With a selection, and for other characters, the plain overtype rules hold.
+    EXPECT_EQ(ChronTypeChar(QStringLiteral("12:34.56"), chronMask, 3, 2, u'9').text, QStringLiteral("12:9_.56"));
+    EXPECT_EQ(ChronTypeChar(QStringLiteral("__:__.__"), chronMask, 0, 0, u'7').text, QStringLiteral("7_:__.__"));
+}
+
 TEST(EditMask, SelectionIsBlankedBeforeTyping)
 {
     const TMaskEditResult r = MaskTypeChar(QStringLiteral("12:34.56"), chronMask, 3, 2, u'9');
