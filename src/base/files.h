@@ -12,7 +12,7 @@
 //
 // A path object holds one full path with "/" as the delimiter; a folder's path is kept without a trailing
 // "/" (except the root). Relative names resolve against a base folder, by default the program's folder
-// (BSProgramFolder, base/specialfolders.h), never against the process's current directory; "\" counts as a
+// (BSProgramFolder, base/standardfolders.h), never against the process's current directory; "\" counts as a
 // delimiter like "/", "." and ".." are resolved, and the characters < > " : ? * | and NUL are removed.
 
 class IBSDirectory;

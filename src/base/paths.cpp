@@ -2,7 +2,7 @@
 
 #include "base/assertion.h"
 #include "base/osservices.h"
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "frame/bsconfig.h"
 
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 #include "frame/bssystem.h"
 #include "frame/bsui.h"
 #include "frame/crashhook.h"

@@ -1,7 +1,7 @@
 #include "frame/bssystem.h"
 
 #include "base/osservices.h"
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 #include "frame/bsconfig.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "frame/programpaths.h"
 
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "base/fileaccess.h"
 #include "base/files.h"
 #include "base/filesearch.h"
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "base/filekinds.h"
 #include "base/files.h"
 #include "base/filesearch.h"
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 #include "base/wildcard.h"
 
 #include <cstddef>

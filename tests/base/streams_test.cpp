@@ -4,7 +4,7 @@
 #include "base/format.h"
 #include "base/integermaps.h"
 #include "base/lookupitems.h"
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 #include "base/streamable.h"
 #include "base/streams.h"
 #include "base/stringlist.h"

@@ -1,6 +1,6 @@
 // Application and user configuration: project files, the CONFIG switch, aliases, administrators, the
 // error file, the user's settings and the per-user key store.
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 #include "frame/bsconfig.h"
 #include "frame/bssystem.h"
 #include "frame/bsui.h"

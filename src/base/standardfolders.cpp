@@ -1,4 +1,4 @@
-#include "base/specialfolders.h"
+#include "base/standardfolders.h"
 
 #include "base/osservices.h"
 
