@@ -2,6 +2,7 @@
 
 #include "app/calculatorform.h"
 #include "app/interfacetexts.h"
+#include "frame/svgicon.h"
 #include "frame/systemx.h"
 #include "frame/tarvoform.h"
 #include "i18n/language.h"
@@ -11,25 +12,12 @@
 
 #include <QDate>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTimer>
 
 QIcon MainImage(TMainImage image)
 {
     static const char *const files[] = {":/app/about.svg", ":/app/quit.svg"};
-    // Drawn from the picture at the usual sizes, so no icon plugin is needed.
-    QSvgRenderer renderer(QString::fromLatin1(files[image]));
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return IconFromSvg(QString::fromLatin1(files[image]));
 }
 
 QString MainFooterText(int year)

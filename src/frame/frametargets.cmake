@@ -12,7 +12,7 @@ target_compile_definitions(mirevo_config PRIVATE MIREVO_DEBUG_BUILD=$<IF:$<CONFI
 
 # The windows of the frame: application object, UI service, form base, start screen and about box.
 mirevo_add_layer(frame
-  SOURCES trvapplication.cpp bsuivisual.cpp configselect.cpp configselect.ui trvform.cpp tarvoform.cpp
+  SOURCES trvapplication.cpp svgicon.cpp bsuivisual.cpp configselect.cpp configselect.ui trvform.cpp tarvoform.cpp
     tarvoscreen.cpp tarvoscreen.ui systemx.cpp
   DEPS Mirevo::config Mirevo::controls Mirevo::i18n Qt6::Widgets Qt6::Svg)
 qt_add_resources(mirevo_frame frame_pictures

@@ -1,5 +1,7 @@
 #include "frame/trvapplication.h"
 
+#include "frame/svgicon.h"
+
 #include "controls/translation.h"
 #include "frame/bsconfig.h"
 #include "frame/bsuivisual.h"
@@ -9,8 +11,6 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QMetaEnum>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -96,18 +96,7 @@ void TTrvApplication::reportEventException(const QString &type, const QString &m
 
 QIcon TTrvApplication::ProgramIcon()
 {
-    // Drawn from the picture at every usual size, so no icon plugin is needed.
-    QIcon icon;
-    QSvgRenderer renderer(QStringLiteral(":/frame/mirevo-icon.svg"));
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return IconFromSvg(QStringLiteral(":/frame/mirevo-icon.svg"), {16, 22, 24, 32, 48, 64, 128, 256});
 }
 
 QString TTrvApplication::Title()
