@@ -1,5 +1,7 @@
 #include "base/initext.h"
 
+#include "base/stringlist.h"
+
 #include <QHash>
 
 namespace {
@@ -19,19 +21,7 @@ TBSIniText::TBSIniText()
 TBSIniText TBSIniText::parse(const QString &text)
 {
     TBSIniText ini;
-
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
-            ++end;
-        const QString raw = text.mid(start, end - start);
-        // One line end: CR LF counts once.
-        if (end < size && text.at(end) == QLatin1Char('\r') && end + 1 < size && text.at(end + 1) == QLatin1Char('\n'))
-            ++end;
-        start = end + 1;
-
+    for (const QString &raw : BSSplitLines(text)) {
         const QString line = raw.trimmed();
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')) && line.size() >= 2) {
             Section section;

@@ -1,4 +1,5 @@
 #include "frame/resourcetext.h"
+#include "base/stringlist.h"
 
 #include "frame/textfile.h"
 
@@ -43,5 +44,5 @@ QString ReadResourceText(const QString &name)
 
 QStringList ReadResourceLines(const QString &name)
 {
-    return SplitLines(ReadResourceText(name));
+    return BSSplitLines(ReadResourceText(name));
 }

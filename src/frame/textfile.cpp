@@ -36,24 +36,6 @@ QString DecodeText(const QByteArray &bytes)
     return BSDecodeText(bytes);
 }
 
-QStringList SplitLines(const QString &text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
-            ++end;
-        lines << text.mid(start, end - start);
-        if (end < size && text.at(end) == QLatin1Char('\r') && end + 1 < size
-            && text.at(end + 1) == QLatin1Char('\n'))
-            ++end;
-        start = end + 1;
-    }
-    return lines;
-}
-
 QString ReadTextFile(const QString &fileName)
 {
     QFile file(fileName);

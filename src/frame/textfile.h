@@ -29,8 +29,7 @@ QString DecodeText(const QByteArray &bytes);
 // characters of the same number, as Windows itself does.
 QString DecodeWindows1252(const QByteArray &bytes);
 
-// The lines of a text: lines end at CR LF, LF or CR; a line break at the very end adds no empty line.
-QStringList SplitLines(const QString &text);
+
 
 // The decoded text of a file. Throws ETextFileError when the file cannot be opened or read.
 QString ReadTextFile(const QString &fileName);

@@ -1,4 +1,5 @@
 #include "frame/trvinifile.h"
+#include "base/stringlist.h"
 
 #include "frame/inivalues.h"
 #include "frame/programpaths.h"
@@ -273,7 +274,7 @@ QString TTrvIniFile::ReadMultiLine(const QString &section, const QString &key, c
 
 bool TTrvIniFile::WriteMultiLine(const QString &section, const QString &key, const QString &text)
 {
-    QStringList lines = SplitLines(text);
+    QStringList lines = BSSplitLines(text);
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     Batch batch(*this);

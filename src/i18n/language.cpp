@@ -1,4 +1,5 @@
 #include "i18n/language.h"
+#include "base/stringlist.h"
 
 #include "frame/programpaths.h"
 #include "frame/textfile.h"
@@ -93,7 +94,7 @@ bool TLanguage::LoadLanguage(TLanguageIndex index, bool translateForms)
     }
     if (!QFileInfo(file).isFile())
         return false;
-    const QStringList lines = SplitLines(ReadTextFile(file));
+    const QStringList lines = BSSplitLines(ReadTextFile(file));
     m_currentLanguage = found;
     m_lines = lines;
     reindex(translateForms);

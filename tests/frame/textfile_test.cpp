@@ -1,4 +1,5 @@
 #include "frame/programpaths.h"
+#include "base/stringlist.h"
 #include "frame/textfile.h"
 
 #include "settingsfixture.h"
@@ -28,11 +29,11 @@ TEST(TextFile, DecodesUtf8AndFallsBackToWindows1252)
 
 TEST(TextFile, SplitsLinesLikeAStringList)
 {
-    EXPECT_EQ(SplitLines(QStringLiteral("a\r\nb\nc\rd")), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines(QStringLiteral("a\r\n")), (QStringList{"a"}));
-    EXPECT_EQ(SplitLines(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
-    EXPECT_EQ(SplitLines(QString()), QStringList());
-    EXPECT_EQ(SplitLines(QStringLiteral("\n")), (QStringList{""}));
+    EXPECT_EQ(BSSplitLines(QStringLiteral("a\r\nb\nc\rd")), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(BSSplitLines(QStringLiteral("a\r\n")), (QStringList{"a"}));
+    EXPECT_EQ(BSSplitLines(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
+    EXPECT_EQ(BSSplitLines(QString()), QStringList());
+    EXPECT_EQ(BSSplitLines(QStringLiteral("\n")), (QStringList{""}));
 }
 
 TEST(TextFile, ReplaceExtension)

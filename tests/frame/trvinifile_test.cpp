@@ -1,3 +1,4 @@
+#include "base/stringlist.h"
 #include "frame/inivalues.h"
 #include "frame/textfile.h"
 #include "frame/trvinifile.h"
@@ -253,8 +254,8 @@ TEST_F(IniFileTest, BadFilesLoadWithoutLosingWhatIsOnDisk)
         const QString after = DecodeText(readBytes(iniPath()));
         // Everything that was there is still there, line for line, followed by the new section.
         EXPECT_TRUE(after.endsWith(QStringLiteral("[Mirevo]\nAdded=1\n"))) << bytes.left(40).toHex().constData();
-        const QStringList oldLines = SplitLines(before);
-        const QStringList newLines = SplitLines(after);
+        const QStringList oldLines = BSSplitLines(before);
+        const QStringList newLines = BSSplitLines(after);
         ASSERT_GE(newLines.size(), oldLines.size());
         for (qsizetype i = 0; i < oldLines.size(); ++i)
             EXPECT_EQ(newLines.at(i), oldLines.at(i)) << "line " << i;

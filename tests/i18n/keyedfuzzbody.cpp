@@ -1,3 +1,4 @@
+#include "base/stringlist.h"
 #include "fuzzbodies.h"
 
 #include "frame/textfile.h"
@@ -28,7 +29,7 @@ private:
 void FuzzKeyedCatalogue(const uint8_t *data, size_t size)
 {
     const QString text = DecodeText(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    TFuzzLanguage catalogue(SplitLines(text));
+    TFuzzLanguage catalogue(BSSplitLines(text));
     catalogue.LoadCatalogue();
     for (const QString &section : catalogue.SectionNames()) {
         const QString name = section.mid(5); // without "DATA." or "FORM."

@@ -1,3 +1,4 @@
+#include "base/stringlist.h"
 #include "i18n/builtincatalogue.h"
 #include "i18n/catalogueitems.h"
 
@@ -7,7 +8,7 @@ namespace {
 
 QStringList lines(const char *text)
 {
-    return SplitLines(QString::fromUtf8(text));
+    return BSSplitLines(QString::fromUtf8(text));
 }
 
 } // namespace

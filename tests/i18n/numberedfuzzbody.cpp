@@ -1,3 +1,4 @@
+#include "base/stringlist.h"
 #include "fuzzbodies.h"
 
 #include "frame/textfile.h"
@@ -11,7 +12,7 @@ void FuzzNumberedCatalogue(const uint8_t *data, size_t size)
 {
     const QString text = DecodeText(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     TLanguage catalogue;
-    catalogue.LoadFromStrings(SplitLines(text));
+    catalogue.LoadFromStrings(BSSplitLines(text));
     const qsizetype lineCount = catalogue.Lines().size();
     if (catalogue.Sections().size() > lineCount)
         std::abort();
