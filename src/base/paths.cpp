@@ -148,32 +148,32 @@ bool TBSPath::Delete(bool toRecycleBin)
 
 // ---- factories
 
+namespace {
+
+// The full path of name against base (created first, so the path is usable), or against the program's
+// folder when there is no base.
+QString resolveAgainst(const QString &name, const BSRef<IBSDirectory> &base)
+{
+    if (!base)
+        return BSResolvePath(name, BSProgramFolder());
+    base->Force();
+    return BSResolvePath(name, base->FullName());
+}
+
+} // namespace
+
 BSRef<IBSFile> NewFile(const QString &name, const BSRef<IBSDirectory> &base)
 {
     if (BSCleanPath(name).isEmpty())
         return BSNew<TBSFile>(QString());
-    QString baseFolder;
-    if (base) {
-        base->Force();
-        baseFolder = base->FullName();
-    } else {
-        baseFolder = BSProgramFolder();
-    }
-    return BSNew<TBSFile>(BSResolvePath(name, baseFolder));
+    return BSNew<TBSFile>(resolveAgainst(name, base));
 }
 
 BSRef<IBSDirectory> NewDirectory(const QString &name, const BSRef<IBSDirectory> &base)
 {
     if (name.isEmpty())
         return base ? base : BSNew<TBSDirectory>(BSProgramFolder());
-    QString baseFolder;
-    if (base) {
-        base->Force();
-        baseFolder = base->FullName();
-    } else {
-        baseFolder = BSProgramFolder();
-    }
-    return BSNew<TBSDirectory>(BSResolvePath(name, baseFolder));
+    return BSNew<TBSDirectory>(resolveAgainst(name, base));
 }
 
 BSRef<IBSDirectory> SpecialDirectory(TBSSpecialDir which)

@@ -131,27 +131,32 @@ QDateTime TBSAbstractSection::ReadDateTime(const QString &name, const QDateTime 
     return parseDateTime(ReadString(name, QString())).value_or(defaultValue);
 }
 
-BSRef<IBSDirectory> TBSAbstractSection::ReadDirectory(const QString &name, const BSRef<IBSDirectory> &defaultValue) const
+// The stored path of a file or directory value: nothing for an absent key, so it can be told from an
+// empty value (which means no object).
+std::optional<QString> TBSAbstractSection::readPath(const QString &name) const
 {
-    // A marker that no stored value can equal tells an absent key from an empty one.
+    // A marker that no stored value can equal.
     const QString absent(1, QChar(0xFFFF));
     const QString text = ReadString(name, absent);
     if (text == absent)
+        return std::nullopt;
+    return text;
+}
+
+BSRef<IBSDirectory> TBSAbstractSection::ReadDirectory(const QString &name, const BSRef<IBSDirectory> &defaultValue) const
+{
+    const auto path = readPath(name);
+    if (!path)
         return defaultValue;
-    if (text.isEmpty())
-        return {};
-    return NewDirectory(text);
+    return path->isEmpty() ? BSRef<IBSDirectory>() : NewDirectory(*path);
 }
 
 BSRef<IBSFile> TBSAbstractSection::ReadFile(const QString &name, const BSRef<IBSFile> &defaultValue) const
 {
-    const QString absent(1, QChar(0xFFFF));
-    const QString text = ReadString(name, absent);
-    if (text == absent)
+    const auto path = readPath(name);
+    if (!path)
         return defaultValue;
-    if (text.isEmpty())
-        return {};
-    return NewFile(text);
+    return path->isEmpty() ? BSRef<IBSFile>() : NewFile(*path);
 }
 
 double TBSAbstractSection::ReadFloat(const QString &name, double defaultValue) const

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class TTrvIniFile;
 
@@ -91,6 +92,9 @@ public:
 
 protected:
     TBSAbstractSection() = default;
+
+private:
+    std::optional<QString> readPath(const QString &name) const;
 };
 
 // A section of a store: reads and writes go to the store; empty when the store has no such section. The

@@ -138,38 +138,35 @@ bool appendReport(const QString &file, const QByteArray &body)
     return ok;
 }
 
+// Changes one text of the hook and publishes the texts the crash handlers read.
+void setField(QString HookState::*field, const QString &value)
+{
+    HookState &s = state();
+    std::lock_guard lock(s.mutex);
+    s.*field = value;
+    publish(s);
+}
+
 } // namespace
 
 void TBSCrashHook::SetUserName(const QString &userName)
 {
-    HookState &s = state();
-    std::lock_guard lock(s.mutex);
-    s.userName = userName;
-    publish(s);
+    setField(&HookState::userName, userName);
 }
 
 void TBSCrashHook::SetConfigFile(const QString &fullPath)
 {
-    HookState &s = state();
-    std::lock_guard lock(s.mutex);
-    s.configFile = fullPath;
-    publish(s);
+    setField(&HookState::configFile, fullPath);
 }
 
 void TBSCrashHook::SetErrorFile(const QString &fullPath)
 {
-    HookState &s = state();
-    std::lock_guard lock(s.mutex);
-    s.errorFile = fullPath;
-    publish(s);
+    setField(&HookState::errorFile, fullPath);
 }
 
 void TBSCrashHook::SetFallbackErrorFile(const QString &fullPath)
 {
-    HookState &s = state();
-    std::lock_guard lock(s.mutex);
-    s.fallbackFile = fullPath;
-    publish(s);
+    setField(&HookState::fallbackFile, fullPath);
 }
 
 void TBSCrashHook::SetConfigFile(const BSRef<IBSFile> &file)

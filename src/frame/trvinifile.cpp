@@ -157,8 +157,11 @@ void TTrvIniFile::refresh() const
 
 bool TTrvIniFile::flush()
 {
-    if (m_inMemory)
-        return true;
+    return m_inMemory || writeDocument();
+}
+
+bool TTrvIniFile::writeDocument()
+{
     QString error;
     if (!WriteTextFileSafely(m_fileName, m_document.toText(m_lineEnd), &error)) {
         m_lastError = error;
@@ -183,16 +186,7 @@ QString TTrvIniFile::GetText() const
 
 bool TTrvIniFile::UpdateFile()
 {
-    if (m_fileName.isEmpty())
-        return true;
-    QString error;
-    if (!WriteTextFileSafely(m_fileName, m_document.toText(m_lineEnd), &error)) {
-        m_lastError = error;
-        return false;
-    }
-    m_lastError.clear();
-    m_known = diskState();
-    return true;
+    return m_fileName.isEmpty() || writeDocument();
 }
 
 QString TTrvIniFile::ReadString(const QString &section, const QString &key, const QString &defaultValue) const

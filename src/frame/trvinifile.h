@@ -115,6 +115,8 @@ private:
     void loadFromDisk() const;
     void refresh() const;
     bool flush();
+    // Writes the document to the file safely; false with LastError set when that failed.
+    bool writeDocument();
 
     QString m_fileName;
     bool m_inMemory = false;
